@@ -1,0 +1,181 @@
+#include "device/DeviceLink.h"
+
+#include <algorithm>
+
+namespace veltrax {
+namespace {
+
+std::array<uint8_t, kReportLength> Request(Command code, uint8_t a = 0, uint8_t b = 0, uint8_t c = 0, uint8_t d = 0) {
+  return {kReportId, static_cast<uint8_t>(code), a, b, c, d, 0, 0};
+}
+
+uint8_t Low(uint16_t v) { return static_cast<uint8_t>(v & 0xFF); }
+uint8_t High(uint16_t v) { return static_cast<uint8_t>(v >> 8); }
+
+bool FitsMemory(uint16_t address, uint16_t length) {
+  return length >= 1 && address + length <= kMemorySize;
+}
+
+}  // namespace
+
+DeviceLink::DeviceLink(HidTransport& transport, Sleeper& sleeper) : transport_(transport), sleeper_(sleeper) {}
+
+void DeviceLink::SetVendorProduct(uint32_t vendorId, uint32_t productId) {
+  vendorId_ = vendorId;
+  productId_ = productId;
+}
+
+bool DeviceLink::SetFeatureReport() {
+  if (!device_) return false;
+  return device_->SetFeature(std::span<const uint8_t>(report_.data(), reportLength_));
+}
+
+bool DeviceLink::GetFeatureReport() {
+  if (!device_) return false;
+  return device_->GetFeature(std::span<uint8_t>(report_.data(), reportLength_));
+}
+
+// One exchange: attempts of (request, polls until a non-zero status). A
+// fetch that the system refuses brings no reply, so it counts as a
+// not-ready poll; the request's own byte 7 is never taken for a status.
+bool DeviceLink::Exchange(const std::array<uint8_t, kReportLength>& request, const ExchangeTiming& timing) {
+  if (!device_) return false;
+  for (int attempt = 0; attempt < timing.attempts; ++attempt) {
+    report_ = request;
+    sleeper_.SleepMs(timing.pauseBeforeSet);
+    SetFeatureReport();
+    sleeper_.SleepMs(timing.pauseAfterSet);
+    uint8_t status = kStatusNotReady;
+    for (int poll = 0; poll < timing.pollsPerAttempt; ++poll) {
+      sleeper_.SleepMs(timing.pauseBeforePoll);
+      status = GetFeatureReport() ? report_[kStatusByte] : kStatusNotReady;
+      if (status != kStatusNotReady) break;
+      sleeper_.SleepMs(timing.pauseAfterNotReady);
+    }
+    if (status == kStatusDone) return true;
+  }
+  return false;
+}
+
+bool DeviceLink::SendCommand(Command code, uint8_t a, uint8_t b, uint8_t c, uint8_t d) {
+  return Exchange(Request(code, a, b, c, d), kCommandTiming);
+}
+
+bool DeviceLink::ReadDataChunk() {
+  staging_.fill(0xFF);
+  if (!Exchange(Request(Command::ReadDataCmd), kReadDataTiming)) return false;
+  std::copy(report_.begin() + 1, report_.end(), staging_.begin());
+  host_->ProcessMessages();
+  return true;
+}
+
+bool DeviceLink::WriteDataChunk(std::span<const uint8_t, 6> data) {
+  std::array<uint8_t, kReportLength> request{kReportId, static_cast<uint8_t>(Command::WriteDataCmd)};
+  std::copy(data.begin(), data.end(), request.begin() + 2);
+  return Exchange(request, kWriteDataTiming);
+}
+
+TransferResult DeviceLink::ReadChunks(uint16_t address, uint16_t length, std::span<uint8_t> dest, int lastIndex,
+                                      bool quiet) {
+  TransferResult result;
+  const int fillEnd = std::min<int>(lastIndex + 1, static_cast<int>(dest.size()));
+  std::fill(dest.begin(), dest.begin() + std::max(fillEnd, 0), 0xFF);
+  if (!FitsMemory(address, length) || length > dest.size()) return result;
+  if (!SendCommand(Command::ReadAddressCmd, Low(address), High(address), Low(length), High(length))) return result;
+  result.accepted = true;
+  result.chunks = ChunkCount(length);
+  for (int i = 0; i < result.chunks; ++i) {
+    if (!quiet) {
+      host_->ShowLoadingWindow();
+      host_->ProcessMessages();
+    }
+    if (!ReadDataChunk()) ++result.failedChunks;
+    const int count = std::min(kChunkBytes, length - i * kChunkBytes);
+    std::copy_n(staging_.begin(), count, dest.begin() + i * kChunkBytes);
+    host_->ProcessMessages();
+    host_->ChunkDone(i + 1, result.chunks);
+  }
+  return result;
+}
+
+TransferResult DeviceLink::ReadMemory(uint16_t address, uint16_t length, std::span<uint8_t> dest, int lastIndex) {
+  return ReadChunks(address, length, dest, lastIndex, false);
+}
+
+TransferResult DeviceLink::ReadMemoryQuiet(uint16_t address, uint16_t length, std::span<uint8_t> dest,
+                                           int lastIndex) {
+  return ReadChunks(address, length, dest, lastIndex, true);
+}
+
+TransferResult DeviceLink::WriteMemory(uint16_t address, uint16_t length, std::span<const uint8_t> source) {
+  TransferResult result;
+  staging_.fill(0xFF);
+  if (!FitsMemory(address, length) || length > source.size()) return result;
+  if (!SendCommand(Command::WriteAddressCmd, Low(address), High(address), Low(length), High(length))) return result;
+  result.accepted = true;
+  result.chunks = ChunkCount(length);
+  for (int i = 0; i < result.chunks; ++i) {
+    host_->ShowLoadingWindow();
+    host_->ProcessMessages();
+    // Staging bytes past a short last chunk keep the previous chunk's bytes;
+    // they lie beyond the announced length.
+    const int count = std::min(kChunkBytes, length - i * kChunkBytes);
+    std::copy_n(source.begin() + i * kChunkBytes, count, staging_.begin());
+    host_->ProcessMessages();
+    if (!WriteDataChunk(std::span<const uint8_t, 6>(staging_.data(), 6))) ++result.failedChunks;
+    host_->ChunkDone(i + 1, result.chunks);
+  }
+  return result;
+}
+
+uint16_t DeviceLink::PollButtons() {
+  if (!Exchange(Request(Command::StatusQueryCmd), kButtonPollTiming)) return 0;
+  return static_cast<uint16_t>(report_[5] | (report_[6] << 8));
+}
+
+GateOutcome DeviceLink::IdentityGate(ModelReset reset) {
+  if (!SendCommand(Command::BeginTransactionCmd)) return GateOutcome::BeginFailed;
+  statusFlag_ = false;
+  if (reset == ModelReset::Clear) modelCode_ = 0;
+  if (!SendCommand(Command::StatusQueryCmd)) return GateOutcome::QueryFailed;
+  statusFlag_ = (report_[2] & (1U << kStatusFlagBit)) != 0;
+  modelCode_ = ModelCodeOf(report_[3], modelCode_);
+  if (report_[1] != kIdentityMarker) return GateOutcome::NoMarker;
+  return statusFlag_ && modelCode_ == kServedModelCode ? GateOutcome::Passed : GateOutcome::Rejected;
+}
+
+bool DeviceLink::CloseTransaction() {
+  const bool reloaded = SendCommand(Command::SystemReloadCmd);
+  return SendCommand(Command::EndTransactionCmd) && reloaded;
+}
+
+bool DeviceLink::OpenDevice(uint32_t vendorId, uint32_t productId, uint32_t& versionNumber) {
+  openProblems_.clear();
+  std::unique_ptr<HidDevice> kept;
+  for (const HidInterfaceInfo& info : transport_.Enumerate()) {
+    const bool idsMatch = info.vendorId == vendorId && info.productId == productId;
+    OpenResult opened = transport_.Open(info.path);
+    if (!opened.device) {
+      if (idsMatch) openProblems_.push_back({info.path, opened.error});
+      continue;
+    }
+    if (idsMatch && info.releaseNumber == versionNumber && info.featureReportLength == kReportLength) {
+      kept = std::move(opened.device);  // the last match wins; an earlier one is closed
+    }
+  }
+  if (!kept) return false;
+  device_ = std::move(kept);
+  vendorId_ = vendorId;
+  productId_ = productId;
+  reportLength_ = kReportLength;
+  openProblems_.clear();
+  return true;
+}
+
+void DeviceLink::DropDevice() {
+  device_.reset();
+  vendorId_ = 0;
+  productId_ = 0;
+}
+
+}  // namespace veltrax

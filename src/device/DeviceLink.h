@@ -1,0 +1,122 @@
+#pragma once
+// The one connection to the mouse and every exchange of its command protocol.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "device/HidTransport.h"
+#include "device/LinkHost.h"
+#include "device/Protocol.h"
+#include "device/Sleeper.h"
+
+namespace veltrax {
+
+// Outcome of a memory exchange: whether the address command was accepted,
+// and how many of the data chunks got no 0xCC status.
+struct TransferResult {
+  bool accepted = false;
+  int chunks = 0;
+  int failedChunks = 0;
+
+  explicit operator bool() const { return accepted; }
+  bool complete() const { return accepted && failedChunks == 0; }
+};
+
+enum class GateOutcome {
+  BeginFailed,  // BeginTransactionCmd not acknowledged: nothing else was sent
+  QueryFailed,  // StatusQueryCmd not acknowledged: nothing else was sent
+  NoMarker,     // reply without the 0xAA marker: the transaction is left open
+  Rejected,     // status flag clear or not the served model
+  Passed,
+};
+
+// After Rejected and Passed the caller ends the transaction
+// (SystemReloadCmd, then EndTransactionCmd) once its work is done.
+constexpr bool NeedsTransactionEnd(GateOutcome g) { return g == GateOutcome::Rejected || g == GateOutcome::Passed; }
+
+// A matching interface that exists but could not be opened.
+struct OpenProblem {
+  std::string path;
+  std::string reason;
+};
+
+class DeviceLink {
+ public:
+  DeviceLink(HidTransport& transport, Sleeper& sleeper);
+
+  void SetHost(LinkHost* host) { host_ = host ? host : &noHost_; }
+
+  bool IsOpen() const { return device_ != nullptr; }
+  uint32_t VendorId() const { return vendorId_; }
+  uint32_t ProductId() const { return productId_; }
+  uint32_t ReportLength() const { return reportLength_; }
+  bool StatusFlag() const { return statusFlag_; }
+  uint32_t ModelCode() const { return modelCode_; }
+  void SetModelCode(uint32_t code) { modelCode_ = code; }
+  void SetVendorProduct(uint32_t vendorId, uint32_t productId);
+  const std::array<uint8_t, kReportLength>& Report() const { return report_; }
+  const std::array<uint8_t, 7>& ReplyStaging() const { return staging_; }
+
+  // Single feature requests with the report buffer; fail at once with no device.
+  bool SetFeatureReport();
+  bool GetFeatureReport();
+
+  // Generic exchange for commands 1, 2, 3, 4, 6 and 8: true on a 0xCC status.
+  bool SendCommand(Command code, uint8_t a = 0, uint8_t b = 0, uint8_t c = 0, uint8_t d = 0);
+  bool ReadDataChunk();
+  bool WriteDataChunk(std::span<const uint8_t, 6> data);
+
+  // dest is filled with 0xFF up to lastIndex first.
+  TransferResult ReadMemory(uint16_t address, uint16_t length, std::span<uint8_t> dest, int lastIndex);
+  TransferResult ReadMemoryQuiet(uint16_t address, uint16_t length, std::span<uint8_t> dest, int lastIndex);
+  TransferResult WriteMemory(uint16_t address, uint16_t length, std::span<const uint8_t> source);
+
+  // Pressed-button mask of one fast status query; 0 with no device or no answer.
+  uint16_t PollButtons();
+
+  // Opens a transaction and checks marker, status flag and model. Device
+  // discovery also clears the model code before the query.
+  enum class ModelReset { Keep, Clear };
+  GateOutcome IdentityGate(ModelReset reset = ModelReset::Keep);
+
+  // SystemReloadCmd, then EndTransactionCmd: closes a transaction the gate
+  // or the key test opened. True when both were acknowledged.
+  bool CloseTransaction();
+
+  // Searches every HID interface, keeps the last that matches the ids, the
+  // release number and report length 8; versionNumber is written back.
+  bool OpenDevice(uint32_t vendorId, uint32_t productId, uint32_t& versionNumber);
+  // Matching interfaces that the last OpenDevice could not open, with why.
+  const std::vector<OpenProblem>& OpenProblems() const { return openProblems_; }
+  // Closes the handle and clears vendor and product id.
+  void DropDevice();
+  // Closes the handle only; the ids stay.
+  void CloseHandle() { device_.reset(); }
+
+  int CountHidInterfaces() { return transport_.CountOpenable(); }
+
+ private:
+  bool Exchange(const std::array<uint8_t, kReportLength>& request, const ExchangeTiming& timing);
+  TransferResult ReadChunks(uint16_t address, uint16_t length, std::span<uint8_t> dest, int lastIndex, bool quiet);
+
+  HidTransport& transport_;
+  Sleeper& sleeper_;
+  LinkHost noHost_;
+  LinkHost* host_ = &noHost_;
+
+  std::unique_ptr<HidDevice> device_;
+  uint32_t vendorId_ = 0;
+  uint32_t productId_ = 0;
+  uint32_t reportLength_ = 0;
+  std::array<uint8_t, kReportLength> report_{};
+  std::array<uint8_t, 7> staging_{};
+  bool statusFlag_ = false;
+  uint32_t modelCode_ = 0;
+  std::vector<OpenProblem> openProblems_;
+};
+
+}  // namespace veltrax

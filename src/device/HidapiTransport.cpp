@@ -1,0 +1,73 @@
+#include "device/HidapiTransport.h"
+
+#include <hidapi/hidapi.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <vector>
+
+#include "base/FileIo.h"
+#include "device/ReportDescriptor.h"
+
+namespace veltrax {
+namespace {
+
+// /dev/hidrawN -> /sys/class/hidraw/hidrawN/device/report_descriptor
+int FeatureLengthOfNode(const std::string& path) {
+  const std::filesystem::path sysfs =
+      std::filesystem::path("/sys/class/hidraw") / std::filesystem::path(path).filename() / "device/report_descriptor";
+  auto bytes = ReadWholeFile(sysfs);
+  return bytes ? FeatureReportLength(bytes.value()) : 0;
+}
+
+class HidapiDevice final : public HidDevice {
+ public:
+  explicit HidapiDevice(hid_device* handle) : handle_(handle) {}
+  ~HidapiDevice() override { hid_close(handle_); }
+  HidapiDevice(const HidapiDevice&) = delete;
+  HidapiDevice& operator=(const HidapiDevice&) = delete;
+
+  bool SetFeature(std::span<const uint8_t> report) override {
+    return hid_send_feature_report(handle_, report.data(), report.size()) >= 0;
+  }
+
+  bool GetFeature(std::span<uint8_t> report) override {
+    std::vector<uint8_t> reply(report.begin(), report.end());
+    if (hid_get_feature_report(handle_, reply.data(), reply.size()) < 0) return false;
+    std::copy(reply.begin(), reply.end(), report.begin());
+    return true;
+  }
+
+ private:
+  hid_device* handle_;
+};
+
+}  // namespace
+
+HidapiTransport::HidapiTransport() { hid_init(); }
+
+HidapiTransport::~HidapiTransport() { hid_exit(); }
+
+std::vector<HidInterfaceInfo> HidapiTransport::Enumerate() {
+  std::vector<HidInterfaceInfo> result;
+  hid_device_info* list = hid_enumerate(0, 0);
+  for (hid_device_info* d = list; d != nullptr; d = d->next) {
+    if (d->path == nullptr) continue;
+    result.push_back({d->path, d->vendor_id, d->product_id, d->release_number, FeatureLengthOfNode(d->path)});
+  }
+  hid_free_enumeration(list);
+  return result;
+}
+
+OpenResult HidapiTransport::Open(const std::string& path) {
+  if (hid_device* handle = hid_open_path(path.c_str())) return {std::make_unique<HidapiDevice>(handle), {}};
+  // hidapi does not say why; ask the node itself.
+  std::string reason = "cannot be opened";
+  if (::access(path.c_str(), R_OK | W_OK) != 0) reason = std::strerror(errno);
+  return {nullptr, reason};
+}
+
+}  // namespace veltrax

@@ -1,0 +1,159 @@
+#include "DeviceCommands.h"
+
+#include <unistd.h>
+
+#include <array>
+#include <ostream>
+
+#include "base/FileIo.h"
+#include "device/ServedModel.h"
+
+namespace veltrax::ctl {
+namespace {
+
+constexpr int kIdentityAddress = 54;
+
+// Shows how far a transfer is, on a terminal only.
+class ProgressHost final : public LinkHost {
+ public:
+  ProgressHost(std::ostream& err, const char* what) : err_(err), what_(what), shown_(::isatty(STDERR_FILENO)) {}
+  ~ProgressHost() override {
+    if (shown_) err_ << "\r\033[K" << std::flush;
+  }
+  void ChunkDone(int done, int total) override {
+    if (shown_) err_ << "\r" << what_ << " " << done << "/" << total << std::flush;
+  }
+
+ private:
+  std::ostream& err_;
+  const char* what_;
+  bool shown_;
+};
+
+const char* ModelName(uint32_t code) {
+  switch (code) {
+    case 0x99: return " (served)";
+    case 0x90:
+    case 0x98: return " (another model, not served)";
+    default: return " (unknown)";
+  }
+}
+
+// Opens the mouse and its transaction; reports why not. After a Rejected or
+// Passed outcome the transaction must be closed.
+GateOutcome OpenAndGate(Session& session, std::ostream& err) {
+  if (!session.OpenMouse(err)) return GateOutcome::BeginFailed;
+  GateOutcome gate = session.Link().IdentityGate(DeviceLink::ModelReset::Clear);
+  switch (gate) {
+    case GateOutcome::BeginFailed:
+    case GateOutcome::QueryFailed: err << "veltraxctl: the mouse does not answer\n"; break;
+    case GateOutcome::NoMarker: err << "veltraxctl: the device answered without the VELTRAX identity marker\n"; break;
+    case GateOutcome::Rejected: err << "veltraxctl: the mouse is not a served model\n"; break;
+    case GateOutcome::Passed: break;
+  }
+  return gate;
+}
+
+}  // namespace
+
+int ListCommand(Session& session, std::ostream& out) {
+  int found = 0;
+  for (const HidInterfaceInfo& info : session.Transport().Enumerate()) {
+    if (info.vendorId != kServedVendorId || info.productId != kServedProductId ||
+        info.releaseNumber != kRequiredRelease || info.featureReportLength != kReportLength) {
+      continue;
+    }
+    OpenResult opened = session.Transport().Open(info.path);
+    out << info.path << "  " << Hex(info.vendorId, 4) << ":" << Hex(info.productId, 4) << "  release "
+        << Hex(info.releaseNumber, 4) << "  report " << info.featureReportLength;
+    if (opened.device) {
+      out << "  ready\n";
+      ++found;
+    } else {
+      out << "  cannot be opened: " << opened.error
+          << " (install the udev rule, see README \"Access without root\")\n";
+    }
+  }
+  if (found == 0) out << "no usable VELTRAX mouse found\n";
+  return found > 0 ? 0 : 1;
+}
+
+int InfoCommand(Session& session, std::ostream& out, std::ostream& err) {
+  GateOutcome gate = OpenAndGate(session, err);
+  if (!NeedsTransactionEnd(gate)) return 1;
+  DeviceLink& link = session.Link();
+  const auto& reply = link.Report();
+  out << "vendor id:    " << Hex(link.VendorId(), 4) << "\n"
+      << "product id:   " << Hex(link.ProductId(), 4) << "\n"
+      << "marker:       " << Hex(reply[1], 2) << "\n"
+      << "status flag:  " << (link.StatusFlag() ? "set" : "clear") << "\n"
+      << "model code:   " << Hex(link.ModelCode(), 2) << ModelName(link.ModelCode()) << "\n";
+  int status = gate == GateOutcome::Passed ? 0 : 1;
+  if (gate == GateOutcome::Passed) {
+    std::array<uint8_t, 2> identity{};
+    TransferResult read = link.ReadMemoryQuiet(kIdentityAddress, 2, identity, 1);
+    if (read.complete()) {
+      out << "identity:     " << int(identity[0]) << " " << int(identity[1]) << " (bytes 54 and 55)\n";
+    } else {
+      err << "veltraxctl: the identity bytes could not be read\n";
+      status = 1;
+    }
+  }
+  if (!link.CloseTransaction()) {
+    err << "veltraxctl: the mouse did not acknowledge the end of the transaction\n";
+    status = 1;
+  }
+  return status;
+}
+
+int ReadCommand(Session& session, const std::string& file, std::ostream& out, std::ostream& err) {
+  GateOutcome gate = OpenAndGate(session, err);
+  if (!NeedsTransactionEnd(gate)) return 1;
+  DeviceLink& link = session.Link();
+  std::array<uint8_t, kMemorySize> image{};
+  TransferResult read;
+  if (gate == GateOutcome::Passed) {
+    ProgressHost progress(err, "Reading");
+    link.SetHost(&progress);
+    read = link.ReadMemory(0, kMemorySize, image, kMemorySize - 1);
+    link.SetHost(nullptr);
+  }
+  const bool closed = link.CloseTransaction();
+  if (gate != GateOutcome::Passed) return 1;
+  if (!read.accepted) {
+    err << "veltraxctl: the mouse refused the read; " << file << " not written\n";
+    return 1;
+  }
+  if (read.failedChunks > 0) {
+    err << "veltraxctl: read damaged: " << read.failedChunks << " of " << read.chunks << " chunks failed; " << file
+        << " not written\n";
+    return 1;
+  }
+  if (!closed) err << "veltraxctl: warning: the mouse did not acknowledge the end of the transaction\n";
+  Status written = WriteFileAtomically(file, image);
+  if (!written) {
+    err << "veltraxctl: " << written.error().context << "\n";
+    return 1;
+  }
+  out << "read " << kMemorySize << " bytes into " << file << "\n";
+  return 0;
+}
+
+int ButtonsCommand(Session& session, std::ostream& out, std::ostream& err) {
+  if (!session.OpenMouse(err)) return 1;
+  DeviceLink& link = session.Link();
+  if (!link.SendCommand(Command::BeginTransactionCmd)) {
+    err << "veltraxctl: the mouse does not answer\n";
+    return 1;
+  }
+  const uint16_t mask = link.PollButtons();
+  link.CloseTransaction();
+  out << Hex(mask, 4);
+  for (int bit = 0; bit < 16; ++bit) {
+    if (mask & (1U << bit)) out << " " << bit;
+  }
+  out << "\n";
+  return 0;
+}
+
+}  // namespace veltrax::ctl

@@ -1,0 +1,48 @@
+#pragma once
+// What every veltraxctl command stands on: the HID layer (real or simulated),
+// the sleeper, the device link, and opening the mouse with a clear reason
+// when that fails.
+
+#include <filesystem>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "device/DeviceLink.h"
+#include "sim/SimulatedMouse.h"
+
+namespace veltrax::ctl {
+
+struct GlobalOptions {
+  bool simulate = false;
+  std::string stateFile;  // empty: the simulated mouse keeps no state
+  std::vector<std::string> faults;
+};
+
+class Session {
+ public:
+  // Fails on a bad --sim-fault or an unreadable state file.
+  static Result<std::unique_ptr<Session>> Create(const GlobalOptions& options);
+
+  HidTransport& Transport() { return *transport_; }
+  DeviceLink& Link() { return *link_; }
+  SimulatedMouse* Simulated() { return simulated_; }
+
+  // Opens the served mouse; on failure says why on err.
+  bool OpenMouse(std::ostream& err);
+
+ private:
+  Session() = default;
+
+  std::unique_ptr<HidTransport> transport_;
+  SimulatedMouse* simulated_ = nullptr;  // owned by transport_ when simulating
+  RealSleeper sleeper_;
+  std::unique_ptr<DeviceLink> link_;
+};
+
+// Prints "0x04D9"-style hexadecimal numbers.
+std::string Hex(unsigned value, int digits);
+
+}  // namespace veltrax::ctl

@@ -1,0 +1,65 @@
+// veltraxctl: the VELTRAX configurator from a shell.
+
+#include <CLI/CLI.hpp>
+#include <functional>
+#include <iostream>
+
+#include "DeviceCommands.h"
+#include "Session.h"
+#include "sim/SimFaults.h"
+
+namespace {
+
+using veltrax::ctl::GlobalOptions;
+using veltrax::ctl::Session;
+
+int RunWithSession(const GlobalOptions& options, const std::function<int(Session&)>& command) {
+  auto session = Session::Create(options);
+  if (!session) {
+    std::cerr << "veltraxctl: " << session.error().context << "\n";
+    return 2;
+  }
+  return command(*session.value());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"veltraxctl: reads, writes and inspects the VELTRAX gaming mouse."};
+  app.require_subcommand(1);
+  app.footer(std::string("Simulated mouse faults (--sim-fault, repeatable):\n") + veltrax::SimFaultHelp());
+
+  GlobalOptions options;
+  std::string simulate;
+  auto* simulateOption =
+      app.add_option("--simulate", simulate,
+                     "Use the simulated mouse instead of real hardware; its memory is kept in STATE_FILE if given")
+          ->expected(0, 1)
+          ->type_name("[STATE_FILE]");
+  app.add_option("--sim-fault", options.faults, "Inject a fault into the simulated mouse: KIND[:ARG]")
+      ->type_name("KIND[:ARG]")
+      ->take_all();
+
+  std::function<int(Session&)> command;
+  app.add_subcommand("list", "List the mouse interfaces present, with why one cannot be opened")
+      ->callback([&] { command = [](Session& s) { return veltrax::ctl::ListCommand(s, std::cout); }; });
+  app.add_subcommand("info", "Identify the mouse: marker, status flag, model code, identity bytes")
+      ->callback([&] { command = [](Session& s) { return veltrax::ctl::InfoCommand(s, std::cout, std::cerr); }; });
+  std::string readFile;
+  auto* read = app.add_subcommand("read", "Read the whole 2048-byte memory into FILE");
+  read->add_option("FILE", readFile, "Where to write the memory image")->required();
+  read->callback([&] {
+    command = [&](Session& s) { return veltrax::ctl::ReadCommand(s, readFile, std::cout, std::cerr); };
+  });
+  app.add_subcommand("buttons", "Print the pressed-button mask of one poll")
+      ->callback([&] { command = [](Session& s) { return veltrax::ctl::ButtonsCommand(s, std::cout, std::cerr); }; });
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    return app.exit(e);
+  }
+  options.simulate = simulateOption->count() > 0;
+  options.stateFile = simulate;
+  return RunWithSession(options, command);
+}
