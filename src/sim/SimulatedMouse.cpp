@@ -71,8 +71,16 @@ Status SimulatedMouse::SaveLocked() {
   return saved;
 }
 
+void SimulatedMouse::CheckUnplug() {
+  if (faults_.unplugAfter && requestsSeen_ >= *faults_.unplugAfter) {
+    plugged_ = false;
+    inTransaction_ = false;
+  }
+}
+
 std::vector<HidInterfaceInfo> SimulatedMouse::Enumerate() {
   std::lock_guard lock(mutex_);
+  CheckUnplug();
   std::vector<HidInterfaceInfo> list;
   if (plugged_) list.push_back({kPath, kServedVendorId, kServedProductId, kRequiredRelease, kReportLength});
   for (int i = 0; i < faults_.extraInterfaces; ++i) {
@@ -83,6 +91,7 @@ std::vector<HidInterfaceInfo> SimulatedMouse::Enumerate() {
 
 OpenResult SimulatedMouse::Open(const std::string& path) {
   std::lock_guard lock(mutex_);
+  CheckUnplug();
   if (path == kPath && plugged_) return {std::make_unique<Handle>(*this, generation_), {}};
   for (int i = 0; i < faults_.extraInterfaces; ++i) {
     if (path == "sim:other-" + std::to_string(i)) return {std::make_unique<OtherDevice>(), {}};
@@ -110,10 +119,7 @@ void SimulatedMouse::Plug() {
 
 bool SimulatedMouse::Receive(std::span<const uint8_t> report, uint64_t generation) {
   std::lock_guard lock(mutex_);
-  if (faults_.unplugAfter && requestsSeen_ >= *faults_.unplugAfter) {
-    plugged_ = false;
-    inTransaction_ = false;
-  }
+  CheckUnplug();
   if (!Alive(generation) || report.size() != kReportLength || report[0] != kReportId) return false;
   ++requestsSeen_;
 

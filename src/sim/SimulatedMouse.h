@@ -83,6 +83,7 @@ class SimulatedMouse final : public HidTransport {
   bool Perform(const std::array<uint8_t, kReportLength>& request);
   uint8_t ReadByte(int address) const;
   Status SaveLocked();
+  void CheckUnplug();  // the unplug fault takes effect
 
   mutable std::mutex mutex_;
   SimFaults faults_;

@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
-    return app.exit(e);
+    return app.exit(e) == 0 ? 0 : 2;  // --help is no error
   }
   options.simulate = simulateOption->count() > 0;
   options.stateFile = simulate;
