@@ -1,6 +1,7 @@
 #include "device/DeviceLink.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace veltrax {
 namespace {
@@ -25,14 +26,29 @@ void DeviceLink::SetVendorProduct(uint32_t vendorId, uint32_t productId) {
   productId_ = productId;
 }
 
+void DeviceLink::Trace(const char* what, bool ok) const {
+  if (!trace_) return;
+  std::string line = what;
+  char byte[4];
+  for (uint8_t b : report_) {
+    std::snprintf(byte, sizeof byte, " %02X", b);
+    line += byte;
+  }
+  trace_(ok ? line : line + " (refused by the system)");
+}
+
 bool DeviceLink::SetFeatureReport() {
   if (!device_) return false;
-  return device_->SetFeature(std::span<const uint8_t>(report_.data(), reportLength_));
+  const bool ok = device_->SetFeature(std::span<const uint8_t>(report_.data(), reportLength_));
+  Trace("set", ok);
+  return ok;
 }
 
 bool DeviceLink::GetFeatureReport() {
   if (!device_) return false;
-  return device_->GetFeature(std::span<uint8_t>(report_.data(), reportLength_));
+  const bool ok = device_->GetFeature(std::span<uint8_t>(report_.data(), reportLength_));
+  Trace("get", ok);
+  return ok;
 }
 
 // One exchange: attempts of (request, polls until a non-zero status). A

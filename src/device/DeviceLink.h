@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -49,6 +50,9 @@ class DeviceLink {
   DeviceLink(HidTransport& transport, Sleeper& sleeper);
 
   void SetHost(LinkHost* host) { host_ = host ? host : &noHost_; }
+  // Debug tracing, off by default: every feature request as a hex dump.
+  using TraceSink = std::function<void(const std::string&)>;
+  void SetTrace(TraceSink sink) { trace_ = std::move(sink); }
 
   bool IsOpen() const { return device_ != nullptr; }
   uint32_t VendorId() const { return vendorId_; }
@@ -100,6 +104,7 @@ class DeviceLink {
   int CountHidInterfaces() { return transport_.CountOpenable(); }
 
  private:
+  void Trace(const char* what, bool ok) const;
   bool Exchange(const std::array<uint8_t, kReportLength>& request, const ExchangeTiming& timing);
   TransferResult ReadChunks(uint16_t address, uint16_t length, std::span<uint8_t> dest, int lastIndex, bool quiet);
 
@@ -107,6 +112,7 @@ class DeviceLink {
   Sleeper& sleeper_;
   LinkHost noHost_;
   LinkHost* host_ = &noHost_;
+  TraceSink trace_;
 
   std::unique_ptr<HidDevice> device_;
   uint32_t vendorId_ = 0;

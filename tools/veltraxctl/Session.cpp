@@ -1,7 +1,7 @@
 #include "Session.h"
 
 #include <cstdio>
-#include <ostream>
+#include <iostream>
 
 #include "device/HidapiTransport.h"
 #include "device/ServedModel.h"
@@ -32,6 +32,7 @@ Result<std::unique_ptr<Session>> Session::Create(const GlobalOptions& options) {
     session->transport_ = std::make_unique<HidapiTransport>();
   }
   session->link_ = std::make_unique<DeviceLink>(*session->transport_, session->sleeper_);
+  if (options.trace) session->link_->SetTrace([](const std::string& line) { std::cerr << line << "\n"; });
   return session;
 }
 

@@ -19,6 +19,7 @@ struct GlobalOptions {
   bool simulate = false;
   std::string stateFile;  // empty: the simulated mouse keeps no state
   std::vector<std::string> faults;
+  bool trace = false;  // hex dump of every feature request on stderr
 };
 
 class Session {

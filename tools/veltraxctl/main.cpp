@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
   app.add_option("--sim-fault", options.faults, "Inject a fault into the simulated mouse: KIND[:ARG]")
       ->type_name("KIND[:ARG]")
       ->take_all();
+  app.add_flag("--trace", options.trace, "Print every feature report exchanged with the mouse, in hex, on stderr");
 
   std::function<int(Session&)> command;
   app.add_subcommand("list", "List the mouse interfaces present, with why one cannot be opened")
