@@ -1,0 +1,150 @@
+#include "macro/BaseMacroBinding.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "macro/MacroName.h"
+
+namespace veltrax {
+namespace {
+
+MacroRecord Named(const char* name, uint8_t playMode = 0) {
+  MacroRecord r;
+  r.name = MacroNameStrToUnicode(name).value();
+  r.content[0] = playMode;
+  r.content[1] = 2;
+  r.content[2] = 0xA1;
+  r.content[3] = MacroChecksum(std::span(r.content).subspan(1, 2));
+  return r;
+}
+
+// Profile A's buttons 2.. use the slots given; button 1 stays the Left Key.
+ProfileCodeTexts CodesUsing(const std::set<int>& slots) {
+  ProfileCodeTexts codes;
+  codes.fill("050000");
+  codes[0] = "010100";
+  codes[9] = "010100";
+  int button = 1;
+  for (int slot : slots) codes[button++] = "060" + std::to_string(slot) + "21";
+  return codes;
+}
+
+class Captions final : public ButtonCaptions {
+ public:
+  std::string CaptionOf(const std::string& code) const override { return code == "010100" ? "Left Key" : code; }
+  bool KeepsLeftKey(const std::array<std::string, kProfileButtons>& labels) const override {
+    return std::find(labels.begin(), labels.end(), "Left Key") != labels.end();
+  }
+  std::string LeftKeyCaption() const override { return "Left Key"; }
+};
+
+TEST(BaseMacroSlotTest, SlotChoiceFollowsTheRunAndGapRules) {
+  struct Case {
+    std::set<int> used;
+    int slot;
+  };
+  const Case cases[] = {
+      {{}, 1},           {{1, 2, 3}, 4},       {{1, 2, 3, 4, 5, 6, 7}, 8}, {{2, 3}, 1},     {{1, 3}, 2},
+      {{1, 2, 4}, 3},    {{1, 2, 3, 5, 6}, 4}, {{1, 2, 3, 4, 6}, 5},      {{1, 2, 3, 4, 5, 7}, 6},
+      {{1, 6}, 7},       {{3}, 1},             {{7}, 1},                  {{1, 7}, 2},     {{1, 2, 5}, 3},
+      {{3, 4, 5}, 1},    {{2, 3, 4, 5, 6, 7}, 1},
+  };
+  const BaseMacroTable table;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.used));
+    EXPECT_EQ(FindBaseMacroSlot(CodesUsing(c.used), Named("M").name, table), c.slot);
+  }
+}
+
+TEST(BaseMacroSlotTest, AGaplessRunReusesTheOneSlotOfTheSameName) {
+  BaseMacroTable table;
+  table.slots[1] = Named("Same");
+  EXPECT_EQ(FindBaseMacroSlot(CodesUsing({1, 2, 3}), Named("Same").name, table), 2);
+  EXPECT_EQ(FindBaseMacroSlot(CodesUsing({1, 2, 3, 4, 5, 6, 7}), Named("Same").name, table), 2);
+  table.slots[4] = Named("Same");  // two slots of that name: no reuse
+  EXPECT_EQ(FindBaseMacroSlot(CodesUsing({1, 2, 3}), Named("Same").name, table), 4);
+  table.slots[4] = {};
+  // With a gap, names are not compared.
+  EXPECT_EQ(FindBaseMacroSlot(CodesUsing({1, 3}), Named("Same").name, table), 2);
+}
+
+TEST(BaseMacroSlotTest, StopModeCodesAndOnlyTheSlotAddressesCount) {
+  ProfileCodeTexts codes = CodesUsing({});
+  codes[3] = "0E0121";
+  codes[12] = "060221";  // profile B counts too
+  codes[4] = "060122";   // not a slot address
+  codes[5] = "0600F0";   // the fire key
+  EXPECT_EQ(FindBaseMacroSlot(codes, Named("M").name, BaseMacroTable{}), 3);
+}
+
+struct BindFixture : ::testing::Test {
+  BaseMacroTable table;
+  std::array<uint8_t, kMacroAreaBytes> area{};
+  Captions captions;
+};
+
+using BaseMacroBindTest = BindFixture;
+
+TEST_F(BaseMacroBindTest, BindingCopiesTheMacroIntoTheSlotAndSetsTheCode) {
+  ProfileCodeTexts codes = CodesUsing({1, 2});
+  const MacroRecord macro = Named("Burst", kReleaseForStop);
+  BindResult r = LB_NameClick(codes, {1, 4}, macro, table, area, captions);
+  EXPECT_EQ(r.outcome, BindOutcome::Bound);
+  EXPECT_EQ(r.slot, 3);
+  EXPECT_EQ(r.caption, "Burst");
+  EXPECT_EQ(codes[12], "0E0321");
+  EXPECT_EQ(table.names[2], "Burst");
+  EXPECT_EQ(MacroRecord::FromBytes(std::span(area).subspan(0x200, kMacroRecordSize)), macro);
+}
+
+TEST_F(BaseMacroBindTest, TheSlotOfTheButtonBeingBoundCountsAsFree) {
+  ProfileCodeTexts codes = CodesUsing({1, 2});  // button 3 plays slot 2
+  BindResult r = LB_NameClick(codes, {0, 3}, Named("New"), table, area, captions);
+  EXPECT_EQ(r.slot, 2);
+  EXPECT_EQ(codes[2], "060221");
+}
+
+TEST_F(BaseMacroBindTest, NoFreeSlotChangesNothing) {
+  ProfileCodeTexts codes = CodesUsing({1, 2, 3, 4, 5, 6, 7});
+  codes[8] = "020304";
+  const ProfileCodeTexts before = codes;
+  BindResult r = LB_NameClick(codes, {0, 9}, Named("New"), table, area, captions);
+  EXPECT_EQ(r.outcome, BindOutcome::NoFreeSlot);
+  EXPECT_EQ(codes, before);
+  EXPECT_EQ(area, (std::array<uint8_t, kMacroAreaBytes>{}));
+}
+
+TEST_F(BaseMacroBindTest, TheLastLeftKeyBecomesTheLeftKeyAgainAndNoSlotIsWritten) {
+  ProfileCodeTexts codes = CodesUsing({});
+  BindResult r = LB_NameClick(codes, {0, 1}, Named("New"), table, area, captions);
+  EXPECT_EQ(r.outcome, BindOutcome::LeftKeyKept);
+  EXPECT_EQ(r.caption, "Left Key");
+  EXPECT_EQ(codes[0], "010100");
+  EXPECT_EQ(area, (std::array<uint8_t, kMacroAreaBytes>{}));
+  EXPECT_EQ(table.names[0], "");
+}
+
+TEST(BaseMacroTableTest, InvalidContentsShowEmptyButKeepTheirNameAndAreaBytes) {
+  std::array<uint8_t, kMacroAreaBytes> area{};
+  Named("Good").WriteTo(std::span(area).first<kMacroRecordSize>());
+  MacroRecord bad = Named("Bad");
+  bad.content[3] ^= 1;
+  bad.WriteTo(std::span(area).subspan(kMacroRecordSize).first<kMacroRecordSize>());
+  std::fill_n(area.begin() + 2 * kMacroRecordSize, kMacroRecordSize, 0xFF);  // erased slot 3
+
+  const auto before = area;
+  BaseMacroTable table = ReadAndRefreshMacro(area);
+  EXPECT_EQ(table.slots[0], Named("Good"));
+  EXPECT_EQ(table.slots[1].content, MacroContent{});
+  EXPECT_THAT(table.names, ::testing::ElementsAre("Good", "Bad", "", "", "", "", ""));
+  EXPECT_EQ(area, before);
+
+  std::array<uint8_t, kMacroAreaBytes> back{};
+  RefreshBaseMacroBuf(table, back);
+  EXPECT_EQ(MacroRecord::FromBytes(std::span(back).first(kMacroRecordSize)), Named("Good"));
+}
+
+}  // namespace
+}  // namespace veltrax

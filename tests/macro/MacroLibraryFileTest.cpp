@@ -1,0 +1,109 @@
+#include "macro/MacroLibraryFile.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "base/FileIo.h"
+
+namespace veltrax {
+namespace {
+
+namespace fs = std::filesystem;
+
+class MacroLibraryFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/veltrax-macro-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    folder_ = pattern;
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+  fs::path folder_;
+};
+
+TEST_F(MacroLibraryFileTest, FirstStartCreatesAnEmptyLibraryInItsFolder) {
+  const fs::path file = MacroLibraryPath("", folder_ / "data" / "veltrax");
+  auto library = CheckPCMacro(file);
+  ASSERT_TRUE(library) << library.error().context;
+  EXPECT_EQ(library.value().Count(), 0);
+  auto bytes = ReadWholeFile(file);
+  ASSERT_TRUE(bytes);
+  EXPECT_EQ(bytes.value(), std::vector<uint8_t>(kLibraryFileSize, 0));
+}
+
+TEST_F(MacroLibraryFileTest, TheLibraryIsReadBackAsSaved) {
+  const fs::path file = folder_ / kMacroLibraryFileName;
+  MacroLibrary library;
+  ASSERT_EQ(library.AddNew("Keep"), LibraryRefusal::None);
+  ASSERT_TRUE(RefreshPCMacro(library, file));
+  auto loaded = CheckPCMacro(file);
+  ASSERT_TRUE(loaded);
+  EXPECT_EQ(loaded.value().ToBytes(), library.ToBytes());
+}
+
+TEST(MacroLibraryPathTest, APathOptionHasTheNameAppendedDirectly) {
+  EXPECT_EQ(MacroLibraryPath("D:\\Macros\\", "/home/u/.local/share/veltrax").string(),
+            "D:\\Macros\\VELTRAX-Macro.bin");
+  EXPECT_EQ(MacroLibraryPath("/srv/macros", "/x").string(), "/srv/macrosVELTRAX-Macro.bin");
+  EXPECT_EQ(MacroLibraryPath("", "/home/u/.local/share/veltrax").string(),
+            "/home/u/.local/share/veltrax/VELTRAX-Macro.bin");
+  EXPECT_EQ(DefaultMacroFolder("/xdg", "/home/u").string(), "/xdg/veltrax");
+  EXPECT_EQ(DefaultMacroFolder("", "/home/u").string(), "/home/u/.local/share/veltrax");
+  EXPECT_EQ(DefaultMacroFolder(nullptr, "/home/u").string(), "/home/u/.local/share/veltrax");
+}
+
+// Saves in a child process whose file size limit stops the write halfway:
+// with the default action the child dies mid-write, ignoring the signal the
+// write fails and must be reported.
+int SaveWithSizeLimit(const MacroLibrary& library, const fs::path& file, bool dieMidWrite) {
+  pid_t pid = ::fork();
+  if (pid == 0) {
+    rlimit noCore{0, 0};
+    ::setrlimit(RLIMIT_CORE, &noCore);
+    rlimit limit{kLibraryFileSize / 2, kLibraryFileSize / 2};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    if (!dieMidWrite) ::signal(SIGXFSZ, SIG_IGN);
+    Status saved = RefreshPCMacro(library, file);
+    ::_exit(saved ? 0 : 3);
+  }
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return status;
+}
+
+TEST_F(MacroLibraryFileTest, ACrashMidWriteLeavesTheOldLibraryWhole) {
+  const fs::path file = folder_ / kMacroLibraryFileName;
+  MacroLibrary old;
+  ASSERT_EQ(old.AddNew("Old"), LibraryRefusal::None);
+  ASSERT_TRUE(RefreshPCMacro(old, file));
+  MacroLibrary changed = old;
+  for (int i = 0; i < 50; ++i) ASSERT_EQ(changed.AddNew("N" + std::to_string(i)), LibraryRefusal::None);
+  for (int i = 0; i < 50; ++i) changed.Record(i).content.fill(0x77);
+
+  const int crashed = SaveWithSizeLimit(changed, file, true);
+  ASSERT_TRUE(WIFSIGNALED(crashed));
+  EXPECT_EQ(WTERMSIG(crashed), SIGXFSZ);
+  auto loaded = CheckPCMacro(file);
+  ASSERT_TRUE(loaded);
+  EXPECT_EQ(loaded.value().ToBytes(), old.ToBytes());
+
+  const int failed = SaveWithSizeLimit(changed, file, false);
+  ASSERT_TRUE(WIFEXITED(failed));
+  EXPECT_EQ(WEXITSTATUS(failed), 3);  // reported, not silent
+  EXPECT_EQ(CheckPCMacro(file).value().ToBytes(), old.ToBytes());
+}
+
+TEST_F(MacroLibraryFileTest, AFolderThatCannotBeMadeIsAnError) {
+  const fs::path blocker = folder_ / "plain-file";
+  ASSERT_TRUE(WriteFileAtomically(blocker, std::vector<uint8_t>{1}));
+  auto library = CheckPCMacro(blocker / "sub" / kMacroLibraryFileName);
+  ASSERT_FALSE(library);
+}
+
+}  // namespace
+}  // namespace veltrax
