@@ -3,9 +3,14 @@
 #include <QFile>
 #include <QString>
 
+#include <mutex>
 #include <string>
 
 #include "ui/SkinPictures.h"
+
+// The resources live in this static library; nothing else references their
+// initialiser, so the linker would drop it unless it is called once here.
+static void InitBuiltInResources() { Q_INIT_RESOURCE(veltrax); }
 
 namespace veltrax {
 namespace {
@@ -19,6 +24,8 @@ std::string_view AsText(const std::vector<uint8_t>& bytes) {
 }  // namespace
 
 Result<std::vector<uint8_t>> ReadResource(std::string_view name) {
+  static std::once_flag once;
+  std::call_once(once, InitBuiltInResources);
   const QString path = QStringLiteral(":/veltrax/") + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return Error{ErrorKind::NotFound, "built-in resource " + std::string(name)};
