@@ -168,6 +168,7 @@ bool DeviceLink::CloseTransaction() {
 bool DeviceLink::OpenDevice(uint32_t vendorId, uint32_t productId, uint32_t& versionNumber) {
   openProblems_.clear();
   std::unique_ptr<HidDevice> kept;
+  std::string keptPath;
   for (const HidInterfaceInfo& info : transport_.Enumerate()) {
     const bool idsMatch = info.vendorId == vendorId && info.productId == productId;
     OpenResult opened = transport_.Open(info.path);
@@ -177,15 +178,24 @@ bool DeviceLink::OpenDevice(uint32_t vendorId, uint32_t productId, uint32_t& ver
     }
     if (idsMatch && info.releaseNumber == versionNumber && info.featureReportLength == kReportLength) {
       kept = std::move(opened.device);  // the last match wins; an earlier one is closed
+      keptPath = info.path;
     }
   }
   if (!kept) return false;
   device_ = std::move(kept);
+  devicePath_ = keptPath;
   vendorId_ = vendorId;
   productId_ = productId;
   reportLength_ = kReportLength;
   openProblems_.clear();
   return true;
+}
+
+bool DeviceLink::StillPresent() {
+  if (!device_) return false;
+  bool listed = false;
+  for (const HidInterfaceInfo& info : transport_.Enumerate()) listed = listed || info.path == devicePath_;
+  return listed && GetFeatureReport();
 }
 
 void DeviceLink::DropDevice() {

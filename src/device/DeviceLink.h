@@ -96,6 +96,11 @@ class DeviceLink {
   bool OpenDevice(uint32_t vendorId, uint32_t productId, uint32_t& versionNumber);
   // Matching interfaces that the last OpenDevice could not open, with why.
   const std::vector<OpenProblem>& OpenProblems() const { return openProblems_; }
+  // Path of the open interface; empty before the first open.
+  const std::string& DevicePath() const { return devicePath_; }
+  // Whether the open interface still enumerates and still answers a reply
+  // fetch (no request is sent). False with no device.
+  bool StillPresent();
   // Closes the handle and clears vendor and product id.
   void DropDevice();
   // Closes the handle only; the ids stay.
@@ -115,6 +120,7 @@ class DeviceLink {
   TraceSink trace_;
 
   std::unique_ptr<HidDevice> device_;
+  std::string devicePath_;
   uint32_t vendorId_ = 0;
   uint32_t productId_ = 0;
   uint32_t reportLength_ = 0;
