@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "keys/KeyCatalogue.h"
+
 namespace veltrax {
 namespace {
 
@@ -28,12 +30,12 @@ std::string Hex2(unsigned value) {
 
 // The catalogue names of the modifier keys of a mask, joined by "+" when the
 // mask holds more than one.
-std::string ModifierName(uint8_t mask, const MacroKeyNames& keys) {
+std::string ModifierName(uint8_t mask) {
   std::string name;
   for (const ModifierBit& bit : kModifierBits) {
     if ((mask & bit.mask) == 0) continue;
     if (!name.empty()) name += "+";
-    name += keys.NameOfVirtualKey(bit.virtualKey);
+    name += KeyNameOfVirtualKey(bit.virtualKey);
   }
   return name.empty() ? "Modifier " + Hex2(mask) : name;
 }
@@ -51,8 +53,7 @@ std::optional<MouseButton> ButtonOfCode(uint8_t code) {
 
 class Decoder {
  public:
-  Decoder(const MacroContent& c, const MacroKeyNames& keys)
-      : c_(c), keys_(keys), end_(std::min<int>(c[1], kLastContentOffset)) {}
+  explicit Decoder(const MacroContent& c) : c_(c), end_(std::min<int>(c[1], kLastContentOffset)) {}
 
   void Run(std::vector<std::string>& rows) {
     int i = 2;
@@ -96,11 +97,11 @@ class Decoder {
     switch (code) {
       case MacroCode::kModifierDown:
       case MacroCode::kModifierUp:
-        rows.push_back(ModifierRow(code == MacroCode::kModifierDown, ModifierName(operand, keys_), operand));
+        rows.push_back(ModifierRow(code == MacroCode::kModifierDown, ModifierName(operand), operand));
         break;
       case MacroCode::kKeyDown:
       case MacroCode::kKeyUp:
-        rows.push_back(KeyRow(code == MacroCode::kKeyDown, keys_.NameOfUsage(operand), operand));
+        rows.push_back(KeyRow(code == MacroCode::kKeyDown, KeyNameOfUsage(operand), operand));
         break;
       case MacroCode::kMoveX: rows.push_back(XRow(static_cast<int8_t>(operand))); break;
       case MacroCode::kMoveY: rows.push_back(YRow(static_cast<int8_t>(operand))); break;
@@ -123,7 +124,6 @@ class Decoder {
   }
 
   const MacroContent& c_;
-  const MacroKeyNames& keys_;
   const int end_;  // last offset that holds an event byte
   std::array<int, kKeptDelayTotals> totals_{};
   int kept_ = 0;
@@ -151,10 +151,10 @@ void AppendDelay(int ms, std::vector<uint8_t>& out) {
 
 }  // namespace
 
-DecodedMacro DecodeMacroContent(const MacroContent& content, const MacroKeyNames& keys) {
+DecodedMacro DecodeMacroContent(const MacroContent& content) {
   DecodedMacro decoded;
   if (content[0] == kReleaseForContinue || content[0] == kReleaseForStop) decoded.playMode = content[0];
-  Decoder decoder(content, keys);
+  Decoder decoder(content);
   if (!ShowsEmpty(content)) decoder.Run(decoded.rows.rows);
 
   const auto& totals = decoder.DelayTotals();

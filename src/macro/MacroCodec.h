@@ -5,7 +5,6 @@
 #include <optional>
 #include <vector>
 
-#include "macro/MacroKeyNames.h"
 #include "macro/MacroRecord.h"
 #include "macro/MacroRow.h"
 
@@ -18,11 +17,11 @@ struct DecodedMacro {
   int defaultDelayMs = 0;            // shown in the default delay field with DelayMode::Default
 };
 
-// Rows of a content. Never reads past the 224 bytes, whatever the length byte
+// Rows of a content, keys named by the key catalogue. Never reads past the 224 bytes, whatever the length byte
 // says; a content that ends inside an event shows the events before it.
 // Delay runs of up to five 0xFE pairs make one row; the delay mode is
 // inferred from the first four delay totals.
-DecodedMacro DecodeMacroContent(const MacroContent& content, const MacroKeyNames& keys);
+DecodedMacro DecodeMacroContent(const MacroContent& content);
 
 // The event bytes the rows after the header stand for.
 std::vector<uint8_t> EncodeRowEvents(const std::vector<std::string>& rows);

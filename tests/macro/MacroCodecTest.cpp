@@ -3,15 +3,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "TestKeys.h"
-
 namespace veltrax {
 namespace {
 
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
-
-const test::TestKeys kKeys;
 
 MacroContent ContentOf(std::vector<uint8_t> events, uint8_t mode = 0) {
   MacroRowList rows{"00", {}};
@@ -48,14 +44,14 @@ TEST(MacroCodecTest, DelaysEncodeInEightMillisecondUnitsAndReadBackInRuns) {
     EXPECT_EQ(EncodeRowEvents({DelayRow(c.ms)}), c.bytes);
     auto content = EncodeMacroRows({"10", {DelayRow(c.ms)}}, 0);
     ASSERT_TRUE(content);
-    EXPECT_EQ(Shown(DecodeMacroContent(*content, kKeys).rows.rows), c.readBack);
+    EXPECT_EQ(Shown(DecodeMacroContent(*content).rows.rows), c.readBack);
   }
 }
 
 TEST(MacroCodecTest, SixFullDelayPairsReadBackAsTwoRows) {
   std::vector<uint8_t> events;
   for (int i = 0; i < 6; ++i) events.insert(events.end(), {0xFE, 0xFF});
-  EXPECT_THAT(DecodeMacroContent(ContentOf(events), kKeys).rows.rows, ElementsAre("0 10200", "0 2040"));
+  EXPECT_THAT(DecodeMacroContent(ContentOf(events)).rows.rows, ElementsAre("0 10200", "0 2040"));
 }
 
 TEST(MacroCodecTest, ChecksumAndLayoutOfAOneKeyContent) {
@@ -73,7 +69,7 @@ TEST(MacroCodecTest, EmptyRowsGiveAnAllZeroContentThatShowsNothing) {
   ASSERT_TRUE(content);
   EXPECT_EQ(*content, MacroContent{});
   EXPECT_FALSE(IsValidMacroContent(*content));
-  EXPECT_TRUE(DecodeMacroContent(*content, kKeys).rows.rows.empty());
+  EXPECT_TRUE(DecodeMacroContent(*content).rows.rows.empty());
 }
 
 TEST(MacroCodecTest, EveryRowKindSurvivesEncodeAndDecode) {
@@ -88,7 +84,7 @@ TEST(MacroCodecTest, EveryRowKindSurvivesEncodeAndDecode) {
   EXPECT_THAT(EncodeRowEvents(rows),
               ElementsAreArray({0x81, 0x01, 0x82, 0x04, 0x02, 0x04, 0x01, 0x01, 0xA1, 0x21, 0xB0, 0x28, 0xFB, 0xF4,
                                 0xFB, 0x00, 0xFA, 0x7F, 0xFA, 0x80, 0xFD, 0x09, 0xFC, 0xFE, 0x06}));
-  EXPECT_EQ(DecodeMacroContent(*content, kKeys).rows.rows, rows);
+  EXPECT_EQ(DecodeMacroContent(*content).rows.rows, rows);
   EXPECT_THAT(Shown(rows), ElementsAre("Ctrl", "A", "A", "Ctrl", "LeftKey", "LeftKey", "Backward", "Forward",
                                        "X-Axis  -12", "X-Axis  0", "Y-Axis  127", "Y-Axis  -128", "Rep-Start  10",
                                        "Rep-Stop", "48 ms"));
@@ -108,7 +104,7 @@ TEST(MacroCodecTest, RowTextsFollowTheirFixedForms) {
 }
 
 TEST(MacroCodecTest, StoredUsagesAreNamedByTheCatalogueAndModifierMasksByTheirKeys) {
-  auto decoded = DecodeMacroContent(ContentOf({0x82, 0xE3, 0x81, 0x03, 0x81, 0x80, 0x02, 0x64}), kKeys);
+  auto decoded = DecodeMacroContent(ContentOf({0x82, 0xE3, 0x81, 0x03, 0x81, 0x80, 0x02, 0x64}));
   EXPECT_THAT(decoded.rows.rows,
               ElementsAre("1 Win CODE:82E3", "1 Ctrl+Shift CODE:8103", "1 Right Windows CODE:8180", "2  CODE:0264"));
 }
@@ -129,34 +125,34 @@ TEST(MacroCodecTest, DelayModeIsInferredFromTheFirstFourDelayTotals) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.header);
-    auto decoded = DecodeMacroContent(ContentOf(c.events), kKeys);
+    auto decoded = DecodeMacroContent(ContentOf(c.events));
     EXPECT_EQ(decoded.delayMode, c.mode);
     EXPECT_EQ(decoded.rows.header, c.header);
   }
 }
 
 TEST(MacroCodecTest, PlayModeComesFromByteZeroWhenItIsZeroOrOne) {
-  EXPECT_EQ(DecodeMacroContent(ContentOf({0xA1}, 1), kKeys).playMode, std::optional<uint8_t>(1));
-  EXPECT_EQ(DecodeMacroContent(ContentOf({0xA1}, 0), kKeys).playMode, std::optional<uint8_t>(0));
-  EXPECT_EQ(DecodeMacroContent(ContentOf({0xA1}, 7), kKeys).playMode, std::nullopt);
+  EXPECT_EQ(DecodeMacroContent(ContentOf({0xA1}, 1)).playMode, std::optional<uint8_t>(1));
+  EXPECT_EQ(DecodeMacroContent(ContentOf({0xA1}, 0)).playMode, std::optional<uint8_t>(0));
+  EXPECT_EQ(DecodeMacroContent(ContentOf({0xA1}, 7)).playMode, std::nullopt);
 }
 
 TEST(MacroCodecTest, OutsideContentsNeverLeadPastTheirLastByte) {
   MacroContent c{};
   c.fill(0xA1);
   c[1] = 0xF0;  // claims more bytes than a content has
-  EXPECT_EQ(DecodeMacroContent(c, kKeys).rows.rows.size(), 222u);
+  EXPECT_EQ(DecodeMacroContent(c).rows.rows.size(), 222u);
 
   c.fill(0xFE);  // a delay run whose last pair is cut by the end of the content
   c[1] = 0xFE;
-  auto rows = DecodeMacroContent(c, kKeys).rows.rows;
+  auto rows = DecodeMacroContent(c).rows.rows;
   ASSERT_FALSE(rows.empty());
   EXPECT_EQ(rows.size(), 23u);  // 111 whole pairs in runs of five
 
   c[1] = 0xFF;
-  EXPECT_TRUE(DecodeMacroContent(c, kKeys).rows.rows.empty());
+  EXPECT_TRUE(DecodeMacroContent(c).rows.rows.empty());
   c[1] = 0x04;  // a delay pair, then a delay code on the last event byte
-  EXPECT_THAT(DecodeMacroContent(c, kKeys).rows.rows, ElementsAre("0 2032"));
+  EXPECT_THAT(DecodeMacroContent(c).rows.rows, ElementsAre("0 2032"));
 }
 
 TEST(MacroCodecTest, EventsBeyondTwoHundredTwentyOneBytesCannotBeStored) {
