@@ -1,15 +1,11 @@
 #include "macro/BaseMacroBinding.h"
 
-#include <cstdio>
-
 #include "macro/MacroName.h"
 
 namespace veltrax {
 namespace {
 
-constexpr const char* kLeftKeyCodeText = "010100";
-
-std::array<bool, kBaseMacroSlots + 1> SlotsInUse(const ProfileCodeTexts& codes) {
+std::array<bool, kBaseMacroSlots + 1> SlotsInUse(const ButtonCodeTexts& codes) {
   std::array<bool, kBaseMacroSlots + 1> used{};  // index 1..7
   for (const std::string& code : codes) {
     if (code.size() != 6 || (code.compare(0, 2, "06") != 0 && code.compare(0, 2, "0E") != 0)) continue;
@@ -32,15 +28,9 @@ int SlotWithSameName(const MacroNameField& name, const BaseMacroTable& table) {
   return count == 1 ? found : 0;
 }
 
-std::string BaseMacroCodeText(int slot, uint8_t playMode) {
-  char text[7];
-  std::snprintf(text, sizeof text, "%s0%d21", playMode == kReleaseForStop ? "0E" : "06", slot);
-  return text;
-}
-
 }  // namespace
 
-int FindBaseMacroSlot(const ProfileCodeTexts& codes, const MacroNameField& macroName, const BaseMacroTable& table) {
+int FindBaseMacroSlot(const ButtonCodeTexts& codes, const MacroNameField& macroName, const BaseMacroTable& table) {
   const auto used = SlotsInUse(codes);
   int c = 0;
   for (int k = 1; k <= kBaseMacroSlots; ++k) c += used[k] ? 1 : 0;
@@ -64,33 +54,21 @@ int FindBaseMacroSlot(const ProfileCodeTexts& codes, const MacroNameField& macro
   return kNoFreeBaseSlot;
 }
 
-BindResult LB_NameClick(ProfileCodeTexts& codes, const BindTarget& target, const MacroRecord& macro,
-                        BaseMacroTable& table, std::span<uint8_t, kMacroAreaBytes> area,
-                        const ButtonCaptions& captions) {
-  std::string& code = codes[target.CodeIndex()];
-  const std::string kept = code;
-  code = "000000";  // the slot this button used counts as free
-  const int slot = FindBaseMacroSlot(codes, macro.name, table);
-  if (slot == kNoFreeBaseSlot) {
-    code = kept;
-    return {BindOutcome::NoFreeSlot, 0, captions.CaptionOf(kept)};
-  }
+std::optional<int> LibraryMacroSlots::FindSlot(const ButtonCodeTexts& codes, int row) const {
+  if (row < 0 || row >= library_.Count()) return std::nullopt;
+  const int slot = FindBaseMacroSlot(codes, library_.Record(row).name, table_);
+  if (slot == kNoFreeBaseSlot) return std::nullopt;
+  return slot;
+}
 
-  const std::string macroName = MacroNameText(macro.name);
-  std::array<std::string, kProfileButtons> labels;
-  for (int b = 1; b <= kProfileButtons; ++b) {
-    labels[b - 1] = b == target.button ? macroName : captions.CaptionOf(codes[target.profile * kProfileButtons + b - 1]);
-  }
-  if (!captions.KeepsLeftKey(labels)) {
-    code = kLeftKeyCodeText;
-    return {BindOutcome::LeftKeyKept, 0, captions.LeftKeyCaption()};
-  }
+std::string LibraryMacroSlots::MacroName(int row) const { return MacroNameText(library_.Record(row).name); }
 
-  table.slots[slot - 1] = macro;
-  table.names[slot - 1] = macroName;
-  RefreshBaseMacroBuf(table, area);
-  code = BaseMacroCodeText(slot, macro.content[0]);
-  return {BindOutcome::Bound, slot, macroName};
+uint8_t LibraryMacroSlots::CopyIntoSlot(int row, int slot) {
+  const MacroRecord& macro = library_.Record(row);
+  table_.slots[slot - 1] = macro;
+  table_.names[slot - 1] = MacroNameText(macro.name);
+  RefreshBaseMacroBuf(table_, area_);
+  return macro.content[0];
 }
 
 }  // namespace veltrax

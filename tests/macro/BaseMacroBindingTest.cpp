@@ -5,10 +5,13 @@
 
 #include <set>
 
+#include "keys/ButtonAssigner.h"
 #include "macro/MacroName.h"
 
 namespace veltrax {
 namespace {
+
+using ::testing::ElementsAre;
 
 MacroRecord Named(const char* name, uint8_t playMode = 0) {
   MacroRecord r;
@@ -21,8 +24,8 @@ MacroRecord Named(const char* name, uint8_t playMode = 0) {
 }
 
 // Profile A's buttons 2.. use the slots given; button 1 stays the Left Key.
-ProfileCodeTexts CodesUsing(const std::set<int>& slots) {
-  ProfileCodeTexts codes;
+ButtonCodeTexts CodesUsing(const std::set<int>& slots) {
+  ButtonCodeTexts codes;
   codes.fill("050000");
   codes[0] = "010100";
   codes[9] = "010100";
@@ -30,15 +33,6 @@ ProfileCodeTexts CodesUsing(const std::set<int>& slots) {
   for (int slot : slots) codes[button++] = "060" + std::to_string(slot) + "21";
   return codes;
 }
-
-class Captions final : public ButtonCaptions {
- public:
-  std::string CaptionOf(const std::string& code) const override { return code == "010100" ? "Left Key" : code; }
-  bool KeepsLeftKey(const std::array<std::string, kProfileButtons>& labels) const override {
-    return std::find(labels.begin(), labels.end(), "Left Key") != labels.end();
-  }
-  std::string LeftKeyCaption() const override { return "Left Key"; }
-};
 
 TEST(BaseMacroSlotTest, SlotChoiceFollowsTheRunAndGapRules) {
   struct Case {
@@ -71,7 +65,7 @@ TEST(BaseMacroSlotTest, AGaplessRunReusesTheOneSlotOfTheSameName) {
 }
 
 TEST(BaseMacroSlotTest, StopModeCodesAndOnlyTheSlotAddressesCount) {
-  ProfileCodeTexts codes = CodesUsing({});
+  ButtonCodeTexts codes = CodesUsing({});
   codes[3] = "0E0121";
   codes[12] = "060221";  // profile B counts too
   codes[4] = "060122";   // not a slot address
@@ -79,48 +73,68 @@ TEST(BaseMacroSlotTest, StopModeCodesAndOnlyTheSlotAddressesCount) {
   EXPECT_EQ(FindBaseMacroSlot(codes, Named("M").name, BaseMacroTable{}), 3);
 }
 
-struct BindFixture : ::testing::Test {
+// The bind of the button menu's macro list: the assignment rules of the
+// button functions with the library's macros and the base slots.
+struct BaseMacroBindTest : ::testing::Test {
+  void SetUp() override {
+    ASSERT_EQ(library.AddNew("Burst"), LibraryRefusal::None);
+    library.Record(0) = Named("Burst", kReleaseForStop);
+    ASSERT_EQ(library.AddNew("New"), LibraryRefusal::None);
+    library.Record(1) = Named("New");
+  }
+  std::optional<AssignOutcome> Bind(KeyProfile profile, int button, int row) {
+    for (int i = 0; i < 18; ++i) {
+      auto code = ParseCodeText(codes[i]).value();
+      auto bytes = dataBuf.ButtonCode(i < 9 ? KeyProfile::ModeA : KeyProfile::ModeB, i % 9 + 1);
+      bytes[0] = code.type, bytes[1] = code.data1, bytes[2] = code.data2;
+    }
+    ButtonAssigner assigner(texts, dataBuf, codes);
+    return assigner.ChooseBaseMacro({profile, button, AssignSource::PageLabel}, row, slots);
+  }
+
+  MapTextTable texts{{{"Str210", "Left Key"}, {"Str108", "Please keep a Left Key"}}};
+  MacroLibrary library;
   BaseMacroTable table;
   std::array<uint8_t, kMacroAreaBytes> area{};
-  Captions captions;
+  LibraryMacroSlots slots{library, table, area};
+  DataBuf dataBuf;
+  ButtonCodeTexts codes;
 };
 
-using BaseMacroBindTest = BindFixture;
-
 TEST_F(BaseMacroBindTest, BindingCopiesTheMacroIntoTheSlotAndSetsTheCode) {
-  ProfileCodeTexts codes = CodesUsing({1, 2});
-  const MacroRecord macro = Named("Burst", kReleaseForStop);
-  BindResult r = LB_NameClick(codes, {1, 4}, macro, table, area, captions);
-  EXPECT_EQ(r.outcome, BindOutcome::Bound);
-  EXPECT_EQ(r.slot, 3);
-  EXPECT_EQ(r.caption, "Burst");
+  codes = CodesUsing({1, 2});
+  auto r = Bind(KeyProfile::ModeB, 4, 0);
+  ASSERT_TRUE(r);
+  EXPECT_TRUE(r->accepted);
+  EXPECT_EQ(r->shownName, "Burst");
   EXPECT_EQ(codes[12], "0E0321");
+  EXPECT_THAT(dataBuf.ButtonCode(KeyProfile::ModeB, 4), ElementsAre(0x0E, 0x03, 0x21));
   EXPECT_EQ(table.names[2], "Burst");
-  EXPECT_EQ(MacroRecord::FromBytes(std::span(area).subspan(0x200, kMacroRecordSize)), macro);
+  EXPECT_EQ(MacroRecord::FromBytes(std::span(area).subspan(0x200, kMacroRecordSize)), library.Record(0));
 }
 
 TEST_F(BaseMacroBindTest, TheSlotOfTheButtonBeingBoundCountsAsFree) {
-  ProfileCodeTexts codes = CodesUsing({1, 2});  // button 3 plays slot 2
-  BindResult r = LB_NameClick(codes, {0, 3}, Named("New"), table, area, captions);
-  EXPECT_EQ(r.slot, 2);
+  codes = CodesUsing({1, 2});  // button 3 plays slot 2
+  auto r = Bind(KeyProfile::ModeA, 3, 1);
+  ASSERT_TRUE(r);
   EXPECT_EQ(codes[2], "060221");
 }
 
 TEST_F(BaseMacroBindTest, NoFreeSlotChangesNothing) {
-  ProfileCodeTexts codes = CodesUsing({1, 2, 3, 4, 5, 6, 7});
+  codes = CodesUsing({1, 2, 3, 4, 5, 6, 7});
   codes[8] = "020304";
-  const ProfileCodeTexts before = codes;
-  BindResult r = LB_NameClick(codes, {0, 9}, Named("New"), table, area, captions);
-  EXPECT_EQ(r.outcome, BindOutcome::NoFreeSlot);
+  const ButtonCodeTexts before = codes;
+  EXPECT_FALSE(Bind(KeyProfile::ModeA, 9, 1));
   EXPECT_EQ(codes, before);
   EXPECT_EQ(area, (std::array<uint8_t, kMacroAreaBytes>{}));
 }
 
-TEST_F(BaseMacroBindTest, TheLastLeftKeyBecomesTheLeftKeyAgainAndNoSlotIsWritten) {
-  ProfileCodeTexts codes = CodesUsing({});
-  BindResult r = LB_NameClick(codes, {0, 1}, Named("New"), table, area, captions);
-  EXPECT_EQ(r.outcome, BindOutcome::LeftKeyKept);
-  EXPECT_EQ(r.caption, "Left Key");
+TEST_F(BaseMacroBindTest, TheLastLeftKeyStaysAndNoSlotIsWritten) {
+  codes = CodesUsing({});
+  auto r = Bind(KeyProfile::ModeA, 1, 1);
+  ASSERT_TRUE(r);
+  EXPECT_FALSE(r->accepted);
+  EXPECT_EQ(r->message, "Please keep a Left Key");
   EXPECT_EQ(codes[0], "010100");
   EXPECT_EQ(area, (std::array<uint8_t, kMacroAreaBytes>{}));
   EXPECT_EQ(table.names[0], "");
