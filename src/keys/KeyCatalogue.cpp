@@ -154,6 +154,7 @@ uint8_t UsageOfVirtualKey(int vk) {
 std::string KeyNameOfUsage(uint8_t usage) { return TheCatalogue().nameOfUsage[usage]; }
 
 std::optional<uint8_t> UsageOfKeyName(std::string_view name) {
+  if (name.empty()) return std::nullopt;  // the name of every usage no row gives
   const Catalogue& c = TheCatalogue();
   for (int usage = 1; usage < 256; ++usage) {
     if (c.nameOfUsage[usage] == name) return static_cast<uint8_t>(usage);

@@ -164,6 +164,7 @@ TEST(KeyCatalogueTest, NamesLeadBackToUsages) {
   EXPECT_EQ(UsageOfKeyName("OEM_8"), std::nullopt);
   EXPECT_EQ(UsageOfKeyName("None"), std::nullopt);
   EXPECT_EQ(UsageOfKeyName("a"), std::nullopt);
+  EXPECT_EQ(UsageOfKeyName(""), std::nullopt);
 }
 
 }  // namespace

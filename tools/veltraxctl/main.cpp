@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "DeviceCommands.h"
+#include "KeyCommands.h"
 #include "Session.h"
 #include "sim/SimFaults.h"
 
@@ -54,6 +55,21 @@ int main(int argc, char** argv) {
   });
   app.add_subcommand("buttons", "Print the pressed-button mask of one poll")
       ->callback([&] { command = [](Session& s) { return veltrax::ctl::ButtonsCommand(s, std::cout, std::cerr); }; });
+
+  veltrax::ctl::AssignRequest assign;
+  auto* assignCommand = app.add_subcommand(
+      "assign", "Give a button of a profile file a new function, under the key pages' rules (the last Left Key stays)");
+  assignCommand->add_option("FILE", assign.file, "The profile file, edited in place")->required();
+  assignCommand->add_option("PROFILE", assign.profile, "A or B")->required();
+  assignCommand->add_option("BUTTON", assign.button, "1 to 9")->required();
+  assignCommand
+      ->add_option("FUNCTION", assign.function,
+                   "A function as the menus name it (\"Right Key\", \"DPI +\", \"WWW Fn/Back\"), "
+                   "combo:Ctrl+Shift+A, or code:HHHHHH")
+      ->required();
+  assignCommand->callback([&] {
+    command = [&](Session&) { return veltrax::ctl::AssignCommand(assign, std::cout, std::cerr); };
+  });
 
   try {
     app.parse(argc, argv);
