@@ -32,6 +32,7 @@ void MenuCascade::HoverEntry(MenuPanel panel, int index) {
       } else {
         HideSubmenusExcept(entry.opens);
         Show(entry.opens, true);
+        if (entry.opens == MenuPanel::MacroList) hoveredMacroRow_.reset();
       }
       break;
     case MenuEntryKind::Combination:

@@ -25,6 +25,11 @@ class MenuCascade {
   // submenu; a leaf of the Special Key or PC Fn menu hides the DPI Key menu.
   void HoverEntry(MenuPanel panel, int index);
 
+  // The macro list row under the pointer (MacroRowUnderPointer), shown in
+  // the hovered colours; opening the list clears it.
+  void HoverMacroRow(std::optional<int> row) { hoveredMacroRow_ = row; }
+  const std::optional<int>& HoveredMacroRow() const { return hoveredMacroRow_; }
+
   bool IsOpen(MenuPanel panel) const { return open_[static_cast<int>(panel)]; }
   bool AnyOpen() const;
   const std::optional<AssignTarget>& Target() const { return target_; }
@@ -35,6 +40,7 @@ class MenuCascade {
 
   std::array<bool, kMenuPanelCount> open_{};
   std::optional<AssignTarget> target_;
+  std::optional<int> hoveredMacroRow_;
 };
 
 }  // namespace veltrax

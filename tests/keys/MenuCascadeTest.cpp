@@ -32,8 +32,10 @@ TEST(MenuCascadeTest, HoveringGrowsAndShrinksTheCascade) {
 
   menus.HoverEntry(MenuPanel::Main, kMyPc);
   EXPECT_EQ(OpenPanels(menus), (P{MenuPanel::Main, MenuPanel::MyPc}));
+  menus.HoverMacroRow(2);
   menus.HoverEntry(MenuPanel::Main, kMacro);
   EXPECT_EQ(OpenPanels(menus), (P{MenuPanel::Main, MenuPanel::MacroList}));
+  EXPECT_FALSE(menus.HoveredMacroRow());
   menus.HoverEntry(MenuPanel::Main, kUserDefined);
   EXPECT_EQ(OpenPanels(menus), (P{MenuPanel::Main}));
 
