@@ -1,0 +1,94 @@
+#include "macro/MacroLibraryStore.h"
+
+#include "base/FileIo.h"
+#include "macro/MacroLibraryFile.h"
+
+namespace veltrax {
+namespace {
+
+constexpr std::string_view kAlreadyExistsId = "Str106";
+
+std::filesystem::path ExportPath(const std::filesystem::path& chosen) {
+  return chosen.parent_path() / ExportFileName(chosen.filename().string());
+}
+
+}  // namespace
+
+Result<MacroLibraryStore> MacroLibraryStore::Open(std::filesystem::path file) {
+  auto library = CheckPCMacro(file);
+  if (!library) return library.error();
+  return MacroLibraryStore(std::move(library).value(), std::move(file));
+}
+
+Status MacroLibraryStore::Save() const { return RefreshPCMacro(library_, file_); }
+
+std::string SaveFailureMessage(const Error& error) {
+  return "The macro library could not be saved: " + error.context;
+}
+
+LibraryOutcome MacroLibraryStore::Saved(int line) const {
+  LibraryOutcome outcome{true, line, {}};
+  if (Status saved = Save(); !saved) outcome.message = SaveFailureMessage(saved.error());
+  return outcome;
+}
+
+LibraryOutcome MacroLibraryStore::Refused(LibraryRefusal why, const TextTable& texts) const {
+  LibraryOutcome outcome;
+  switch (why) {
+    case LibraryRefusal::DuplicateName: outcome.message = texts.Text(kAlreadyExistsId); break;
+    case LibraryRefusal::BadName: outcome.message = "A macro name is 1 to 16 characters of text"; break;
+    case LibraryRefusal::Full:
+    case LibraryRefusal::NoSuchRecord:
+    case LibraryRefusal::None: break;
+  }
+  return outcome;
+}
+
+LibraryOutcome MacroLibraryStore::ApplyNewName(std::string_view name, const TextTable& texts) {
+  if (name.empty()) return {};
+  int line = -1;
+  const LibraryRefusal why = library_.AddNew(name, &line);
+  return why == LibraryRefusal::None ? Saved(line) : Refused(why, texts);
+}
+
+LibraryOutcome MacroLibraryStore::ApplyRename(int line, std::string_view name, const TextTable& texts) {
+  if (name.empty()) return {};
+  const LibraryRefusal why = library_.Rename(line, name);
+  return why == LibraryRefusal::None ? Saved(line) : Refused(why, texts);
+}
+
+LibraryOutcome MacroLibraryStore::Delete(int line, const TextTable& texts) {
+  const LibraryRefusal why = library_.Delete(line);
+  if (why != LibraryRefusal::None) return Refused(why, texts);
+  return Saved(NextSelectionAfterDelete(line, library_.Count()));
+}
+
+LibraryOutcome MacroLibraryStore::ImportOne(std::span<const uint8_t> file, const TextTable& texts) {
+  int line = -1;
+  const LibraryRefusal why = library_.ImportOne(file, &line);
+  return why == LibraryRefusal::None ? Saved(line) : Refused(why, texts);
+}
+
+LibraryOutcome MacroLibraryStore::ImportAll(std::span<const uint8_t> file) {
+  library_.ImportAll(file);
+  return Saved(-1);
+}
+
+Result<std::filesystem::path> MacroLibraryStore::ExportOne(int line, const std::filesystem::path& chosen) const {
+  if (line < 0 || line >= library_.Count()) {
+    return Error{ErrorKind::BadArgument, "there is no macro " + std::to_string(line)};
+  }
+  const auto path = ExportPath(chosen);
+  Status written = WriteFileAtomically(path, library_.ExportOne(line));
+  if (!written) return written.error();
+  return path;
+}
+
+Result<std::filesystem::path> MacroLibraryStore::ExportAll(const std::filesystem::path& chosen) const {
+  const auto path = ExportPath(chosen);
+  Status written = WriteFileAtomically(path, library_.ToBytes());
+  if (!written) return written.error();
+  return path;
+}
+
+}  // namespace veltrax

@@ -1,0 +1,247 @@
+#include "macro/MacroEditor.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "base/FileIo.h"
+#include "macro/MacroCodec.h"
+
+namespace veltrax {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+
+MATCHER_P2(StartsWith2, first, second, "") { return arg.size() >= 2 && arg[0] == first && arg[1] == second; }
+
+std::vector<uint8_t> Events(const MacroContent& c) {
+  if (c[1] == 0) return {};
+  return std::vector<uint8_t>(c.begin() + 2, c.begin() + 1 + c[1]);
+}
+
+class MacroEditorTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/veltrax-editor-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    folder_ = pattern;
+    auto store = MacroLibraryStore::Open(folder_ / "VELTRAX-Macro.bin");
+    ASSERT_TRUE(store);
+    store_.emplace(std::move(store).value());
+    ASSERT_TRUE(store_->ApplyNewName("M", texts_).changed);
+    editor_.emplace(*store_, texts_, [this] { return now_.load(); });
+  }
+  void TearDown() override {
+    editor_.reset();
+    std::filesystem::remove_all(folder_);
+  }
+
+  // Stores rows as macro 0 and shows it with row `select` selected.
+  void Show(std::vector<std::string> rows, int select) {
+    store_->Library().Record(0).content = EncodeMacroRows({"10", std::move(rows)}, 0).value();
+    editor_->ShowMacro(0);
+    editor_->SelectRow(select);
+  }
+  std::vector<std::string> Rows() const { return editor_->Rows().rows; }
+  std::vector<uint8_t> Stored() const { return Events(store_->Library().Record(0).content); }
+  // What the library file holds for macro 0.
+  std::vector<uint8_t> Saved() const {
+    auto bytes = ReadWholeFile(folder_ / "VELTRAX-Macro.bin").value();
+    return Events(MacroRecord::FromBytes(bytes).content);
+  }
+
+  const std::string A1 = KeyRow(true, "A", 0x04), A0 = KeyRow(false, "A", 0x04);
+  const std::string B1 = KeyRow(true, "B", 0x05), B0 = KeyRow(false, "B", 0x05);
+  MapTextTable texts_{{{"Str103", "Macro bin length out of range"}, {"Str106", "This macro already exists"}}};
+  std::filesystem::path folder_;
+  std::optional<MacroLibraryStore> store_;
+  std::atomic<int64_t> now_ = 1000;
+  std::optional<MacroEditor> editor_;
+};
+
+TEST_F(MacroEditorTest, ShowingAMacroSelectsItsLastRowAndItsDelayMode) {
+  Show({A1, DelayRow(48), A0, DelayRow(48), B1, DelayRow(48), B0, DelayRow(48)}, 0);
+  editor_->ShowMacro(0);
+  EXPECT_EQ(editor_->SelectedRow(), 7);
+  EXPECT_EQ(editor_->PageDelayMode(), DelayMode::Default);
+  EXPECT_EQ(editor_->DefaultDelayText(), "48");
+  store_->Library().Record(0).content[1] = 0xFF;
+  editor_->ShowMacro(0);
+  EXPECT_TRUE(editor_->Rows().empty());
+}
+
+TEST_F(MacroEditorTest, DeletingAKeyRowTakesItsPartnerOfTheSameName) {
+  struct Case {
+    std::vector<std::string> rows;
+    int selected;
+    std::vector<std::string> after;
+    int selectedAfter;
+  };
+  const Case cases[] = {
+      {{DelayRow(8), A1, B1, A0, B0}, 1, {DelayRow(8), B1, B0}, 0},  // press: its release goes too
+      {{A1, B1, B0}, 0, {B1, B0}, 0},                                // a press with no later A stays alone
+      {{A1, A0, B1}, 1, {B1}, 0},                                    // release at 1 with its press at 0
+      {{B1, B0, A0}, 2, {B1, B0}, 1},                                // a release with no earlier A
+      {{RepeatStartRow(3), A1, RepeatEndRow()}, 0, {A1, RepeatEndRow()}, 0},
+  };
+  for (const Case& c : cases) {
+    Show(c.rows, c.selected);
+    EXPECT_TRUE(editor_->DeleteRow().changed);
+    EXPECT_EQ(Rows(), c.after);
+    EXPECT_EQ(editor_->SelectedRow(), c.selectedAfter);
+    EXPECT_EQ(Saved(), EncodeRowEvents(c.after));
+  }
+}
+
+TEST_F(MacroEditorTest, InsertedRowsGoBeforeOrAfterTheSelectedRow) {
+  Show({A1, A0, B1, B0}, 2);
+  ASSERT_TRUE(editor_->OpenInsertPanel(0));
+  editor_->SetInsertType(InsertType::DelayBack);
+  editor_->Fields().delay = "300";
+  EXPECT_TRUE(editor_->InsertOk().changed);
+  EXPECT_FALSE(editor_->InsertPanelOpen());
+  EXPECT_EQ(Rows()[3], DelayRow(300));
+  EXPECT_EQ(editor_->SelectedRow(), 3);
+  EXPECT_THAT(Saved(), ElementsAre(0x82, 0x04, 0x02, 0x04, 0x82, 0x05, 0xFE, 0x25, 0x02, 0x05));
+
+  editor_->SelectRow(0);
+  ASSERT_TRUE(editor_->OpenInsertPanel(0));
+  editor_->SetInsertType(InsertType::XFront);
+  editor_->Fields().x = "-5";
+  EXPECT_TRUE(editor_->InsertOk().changed);
+  EXPECT_EQ(Rows()[0], "4 FBFB");
+  EXPECT_EQ(ShownText(Rows()[0]), "X-Axis  -5");
+  EXPECT_THAT(Stored(), StartsWith2(0xFB, 0xFB));
+}
+
+TEST_F(MacroEditorTest, RepeatBlocksAreInsertedAroundTheSelectedRow) {
+  Show({A1, A0}, 1);
+  ASSERT_TRUE(editor_->OpenInsertPanel(0));
+  editor_->SetInsertType(InsertType::RepeatStart);
+  EXPECT_TRUE(editor_->InsertOk().changed);  // the count field starts at 10
+  EXPECT_EQ(editor_->SelectedRow(), 1);
+  ASSERT_TRUE(editor_->OpenInsertPanel(0));
+  editor_->SetInsertType(InsertType::RepeatEnd);
+  EXPECT_TRUE(editor_->InsertOk().changed);
+  EXPECT_EQ(editor_->SelectedRow(), 2);
+  EXPECT_THAT(Stored(), ElementsAre(0x82, 0x04, 0xFD, 0x09, 0xFC, 0x02, 0x04));
+}
+
+TEST_F(MacroEditorTest, ValuesThatCannotBeStoredLeaveThePanelOpenAndTheMacroUnchanged) {
+  Show({A1, A0}, 0);
+  const auto before = Stored();
+  ASSERT_TRUE(editor_->OpenInsertPanel(0));
+  editor_->SetInsertType(InsertType::RepeatStart);
+  editor_->Fields().repeat = "0";
+  EXPECT_FALSE(editor_->InsertOk().changed);
+  editor_->SetInsertType(InsertType::YBack);
+  editor_->Fields().y = "-";
+  EXPECT_FALSE(editor_->InsertOk().changed);
+  EXPECT_TRUE(editor_->InsertPanelOpen());
+  EXPECT_EQ(Stored(), before);
+
+  editor_->InsertCancel();
+  auto repeat = (Show({RepeatStartRow(4), A1, RepeatEndRow()}, 0), editor_->BeginEdit());
+  ASSERT_TRUE(repeat);
+  EXPECT_FALSE(editor_->ConfirmValue(*repeat, "0").changed);
+  EXPECT_EQ(Rows()[0], RepeatStartRow(4));
+  Show({XRow(3)}, 0);
+  auto x = editor_->BeginEdit();
+  ASSERT_TRUE(x);
+  EXPECT_FALSE(editor_->ConfirmValue(*x, "-").changed);
+  EXPECT_EQ(Rows()[0], XRow(3));
+}
+
+TEST_F(MacroEditorTest, AContentIsNeverFilledPastTwoHundredTwentyOneEventBytes) {
+  std::vector<std::string> rows;
+  for (int i = 0; i < 55; ++i) rows.insert(rows.end(), {A1, A0});
+  rows.push_back(ButtonRow(true, MouseButton::Left));  // 221 bytes
+  Show(rows, 0);
+  const auto before = Stored();
+  ASSERT_TRUE(editor_->OpenInsertPanel(0));
+  EditorOutcome refused = editor_->InsertOk();  // a delay row of two more bytes
+  EXPECT_FALSE(refused.changed);
+  EXPECT_EQ(refused.message, "Macro bin length out of range");
+  EXPECT_EQ(Rows(), rows);
+  EXPECT_EQ(Stored(), before);
+  editor_->InsertCancel();
+
+  editor_->SelectRow(110);  // the one-byte button row, edited into a two-byte key row
+  auto edit = editor_->BeginEdit();
+  ASSERT_TRUE(edit);
+  EditorOutcome grown = editor_->ConfirmKey(*edit, "B", 0x05);
+  EXPECT_FALSE(grown.changed);
+  EXPECT_EQ(grown.message, "Macro bin length out of range");
+  EXPECT_EQ(Rows(), rows);
+  EXPECT_EQ(Stored(), before);
+}
+
+TEST_F(MacroEditorTest, EditsReplaceTheRowInPlace) {
+  Show({DelayRow(8), ModifierRow(true, "Ctrl", 0x01), XRow(1), RepeatStartRow(2)}, 0);
+  auto delay = editor_->BeginEdit();
+  ASSERT_TRUE(delay);
+  EXPECT_EQ(delay->dialog, EditDialog::Delay);
+  EXPECT_TRUE(editor_->ConfirmDelay(*delay, "2041").changed);
+  EXPECT_EQ(Rows()[0], DelayRow(2040));
+  EXPECT_TRUE(editor_->ConfirmDelay(*delay, "0").changed);
+  EXPECT_THAT(Stored(), StartsWith2(0xFE, 0x00));
+
+  editor_->SelectRow(1);
+  auto key = editor_->BeginEdit();
+  ASSERT_TRUE(key);
+  EXPECT_EQ(key->type, 1);
+  EXPECT_TRUE(editor_->ConfirmKey(*key, "A", 0x04).changed);
+  EXPECT_EQ(Rows()[1], A1);
+  EXPECT_EQ(editor_->SelectedRow(), 1);
+
+  editor_->SelectRow(3);
+  auto repeat = editor_->BeginEdit();
+  ASSERT_TRUE(repeat);
+  EXPECT_TRUE(editor_->ConfirmValue(*repeat, "10").changed);
+  EXPECT_THAT(Stored(), ElementsAre(0xFE, 0x00, 0x82, 0x04, 0xFB, 0x01, 0xFD, 0x09));
+}
+
+TEST_F(MacroEditorTest, CancelAfterAnInsertRecordingShowsTheMacroAsItWas) {
+  Show({A1, A0, B1, B0, DelayRow(8)}, 3);
+  ASSERT_TRUE(editor_->OpenInsertPanel(2));
+  editor_->SetInsertType(InsertType::KeyFront);
+  editor_->Fields().delayMode = DelayMode::None;
+  ASSERT_TRUE(editor_->StartInsertRecording());
+  editor_->KeyboardHook1Receive('A', KeyEventType::Pressed);
+  editor_->KeyboardHook1Receive('A', KeyEventType::Released);
+  editor_->StopInsertRecording();
+  EXPECT_EQ(Rows(), (std::vector<std::string>{A1, A0, B1, A1, A0, B0, DelayRow(8)}));
+  EXPECT_EQ(editor_->InsertCancel(), 2);
+  EXPECT_EQ(Rows(), (std::vector<std::string>{A1, A0, B1, B0, DelayRow(8)}));
+  EXPECT_EQ(editor_->SelectedRow(), 3);
+}
+
+TEST_F(MacroEditorTest, InsertOkStopsARecordingAndStoresItsRows) {
+  Show({A1, A0}, 1);
+  ASSERT_TRUE(editor_->OpenInsertPanel(0));
+  editor_->SetInsertType(InsertType::KeyBack);
+  ASSERT_TRUE(editor_->StartInsertRecording());
+  editor_->KeyboardHook1Receive('B', KeyEventType::Pressed);
+  now_ += 100;
+  editor_->KeyboardHook1Receive('B', KeyEventType::Released);
+  EXPECT_TRUE(editor_->InsertOk().changed);
+  EXPECT_FALSE(editor_->Recorder().Recording());
+  EXPECT_THAT(Saved(), ElementsAre(0x82, 0x04, 0x02, 0x04, 0x82, 0x05, 0xFE, 0x0C, 0x02, 0x05));
+}
+
+TEST_F(MacroEditorTest, AWholeRecordingReplacesTheRowsAndIsSavedWhenStopped) {
+  Show({A1, A0}, 1);
+  editor_->SetPageDelayMode(DelayMode::Default);
+  editor_->SetDefaultDelayText("50");
+  ASSERT_TRUE(editor_->StartRecording());
+  editor_->KeyboardHook1Receive('B', KeyEventType::Pressed);
+  editor_->KeyboardHook1Receive('B', KeyEventType::Released);
+  EXPECT_TRUE(editor_->StopRecording().changed);
+  EXPECT_EQ(editor_->Rows().header, "0150");
+  EXPECT_EQ(Rows(), (std::vector<std::string>{B1, DelayRow(50), B0}));
+  EXPECT_THAT(Saved(), ElementsAre(0x82, 0x05, 0xFE, 0x06, 0x02, 0x05));
+}
+
+}  // namespace
+}  // namespace veltrax
