@@ -1,0 +1,34 @@
+#pragma once
+// The engineer page's import of a macro area file: the seven base macro
+// slots written to the mouse's memory at 0x100 through the identity gate,
+// and read back before they count as written.
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "base/Error.h"
+#include "device/DeviceLink.h"
+#include "macro/BaseMacroTable.h"
+
+namespace veltrax {
+
+constexpr uint16_t kMacroAreaStart = 0x100;
+
+enum class AreaImportOutcome {
+  NoAnswer,   // the transaction could not be opened or the reply had no marker
+  Rejected,   // not the served model: nothing written
+  Refused,    // the mouse refused the write or some chunks of it
+  Differs,    // written, but the mouse reads back other bytes
+  Written,
+};
+
+// The area a macro area file holds: its first 1792 bytes. A shorter file is
+// refused, since the slots it lacks would be written with whatever the
+// buffer held before.
+Result<std::vector<uint8_t>> MacroAreaOfFile(std::span<const uint8_t> file);
+
+// Btn_ImportBaseMacroClick's exchange with the open mouse.
+AreaImportOutcome WriteMacroArea(DeviceLink& link, std::span<const uint8_t, kMacroAreaBytes> area);
+
+}  // namespace veltrax

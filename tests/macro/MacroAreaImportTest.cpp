@@ -1,0 +1,79 @@
+#include "macro/MacroAreaImport.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "device/ServedModel.h"
+#include "sim/SimulatedMouse.h"
+
+namespace veltrax {
+namespace {
+
+using C = Command;
+
+class MacroAreaImportTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (int i = 0; i < kMacroAreaBytes; ++i) area[i] = static_cast<uint8_t>(i * 13 + 1);
+    uint32_t version = kRequiredRelease;
+    ASSERT_TRUE(link.OpenDevice(kServedVendorId, kServedProductId, version));
+    mouse.ClearLog();
+  }
+  bool MouseHoldsArea() {
+    return std::equal(area.begin(), area.end(), mouse.Memory().begin() + kMacroAreaStart);
+  }
+  size_t Count(Command code) const {
+    auto log = mouse.CommandLog();
+    return static_cast<size_t>(std::count(log.begin(), log.end(), code));
+  }
+
+  std::array<uint8_t, kMacroAreaBytes> area{};
+  SimulatedMouse mouse;
+  VirtualClock clock;
+  DeviceLink link{mouse, clock};
+};
+
+TEST_F(MacroAreaImportTest, TheAreaIsWrittenAtAddress0x100AndReadBack) {
+  EXPECT_EQ(WriteMacroArea(link, area), AreaImportOutcome::Written);
+  EXPECT_TRUE(MouseHoldsArea());
+  EXPECT_EQ(mouse.Memory()[kMacroAreaStart - 1], 0xFF);  // nothing before the area
+  const auto log = mouse.CommandLog();
+  ASSERT_GE(log.size(), 4u);
+  EXPECT_THAT(std::vector(log.begin(), log.begin() + 3),
+              ::testing::ElementsAre(C::BeginTransactionCmd, C::StatusQueryCmd, C::WriteAddressCmd));
+  EXPECT_EQ(Count(C::WriteDataCmd), 299u);
+  EXPECT_EQ(Count(C::ReadDataCmd), 299u);
+  EXPECT_THAT(std::vector(log.end() - 2, log.end()),
+              ::testing::ElementsAre(C::SystemReloadCmd, C::EndTransactionCmd));
+}
+
+TEST_F(MacroAreaImportTest, ARejectedMouseGetsNothingWritten) {
+  mouse.Faults().modelByte = 0x35;
+  EXPECT_EQ(WriteMacroArea(link, area), AreaImportOutcome::Rejected);
+  EXPECT_FALSE(MouseHoldsArea());
+  EXPECT_EQ(Count(C::WriteAddressCmd), 0u);
+  EXPECT_EQ(mouse.CommandLog().back(), C::EndTransactionCmd);
+}
+
+TEST_F(MacroAreaImportTest, AnAnswerWithoutTheMarkerEndsTheImportThere) {
+  mouse.Faults().marker = 0x55;
+  EXPECT_EQ(WriteMacroArea(link, area), AreaImportOutcome::NoAnswer);
+  EXPECT_THAT(mouse.CommandLog(), ::testing::ElementsAre(C::BeginTransactionCmd, C::StatusQueryCmd));
+}
+
+TEST_F(MacroAreaImportTest, AByteThatReadsBackWrongIsReported) {
+  mouse.Faults().stuckAddress = 0x345;
+  EXPECT_EQ(WriteMacroArea(link, area), AreaImportOutcome::Differs);
+}
+
+TEST(MacroAreaFileTest, AShortFileIsRefusedAndALongOneCut) {
+  EXPECT_FALSE(MacroAreaOfFile(std::vector<uint8_t>(1791)));
+  auto area = MacroAreaOfFile(std::vector<uint8_t>(2000, 7));
+  ASSERT_TRUE(area);
+  EXPECT_EQ(area.value().size(), 1792u);
+}
+
+}  // namespace
+}  // namespace veltrax
