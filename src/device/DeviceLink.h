@@ -22,6 +22,7 @@ struct TransferResult {
   bool accepted = false;
   int chunks = 0;
   int failedChunks = 0;
+  std::vector<int> failedChunkIndexes;  // in increasing order
 
   explicit operator bool() const { return accepted; }
   bool complete() const { return accepted && failedChunks == 0; }

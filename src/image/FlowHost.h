@@ -70,6 +70,10 @@ class FlowHost : public LinkHost, public PageViews {
   virtual void RebuildMainPage() {}
   virtual void ClearLostDeviceTexts() {}
 
+  // The identity bytes read from the mouse were put into edt_VendorID_Rd
+  // and edt_ProductID_Rd.
+  virtual void IdentityShown(const EngineerControls& controls) { (void)controls; }
+
   // Confirm: close the main window after the write.
   virtual void CloseMainWindow() {}
 };

@@ -1,0 +1,38 @@
+#include "image/ProfileFile.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "base/FileIo.h"
+
+namespace veltrax {
+
+Result<DeviceImage> ParseProfile(std::span<const uint8_t> bytes) {
+  if (bytes.size() != kImageSize) {
+    return Error{ErrorKind::BadFormat, "a profile is 2048 bytes, this file has " + std::to_string(bytes.size())};
+  }
+  if (bytes[kTypeMarkerAddress] != kTypeMarker) return Error{ErrorKind::BadFormat, "no profile type marker"};
+  DeviceImage image;
+  std::copy(bytes.begin(), bytes.end(), image.begin());
+  return image;
+}
+
+Result<DeviceImage> ReadProfileFile(const std::filesystem::path& path) {
+  auto bytes = ReadWholeFile(path);
+  if (!bytes) return bytes.error();
+  auto image = ParseProfile(bytes.value());
+  if (!image) return Error{image.error().kind, path.string() + ": " + image.error().context};
+  return image;
+}
+
+std::filesystem::path ProfileTarget(const std::filesystem::path& chosen) {
+  std::string extension = chosen.extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (extension == ".bin") return chosen;
+  std::filesystem::path target = chosen;
+  target += ".bin";
+  return target;
+}
+
+}  // namespace veltrax

@@ -1,0 +1,147 @@
+// Identifying the mouse, reading its image, and the no-device state.
+
+#include <algorithm>
+
+#include "image/DefaultImages.h"
+#include "image/FieldConversions.h"
+#include "image/ImageFlows.h"
+#include "image/SectionChecks.h"
+
+namespace veltrax {
+namespace {
+
+constexpr uint16_t kIdentityLength = 2;
+
+// Reads the whole image; a chunk that got no answer is read once more on its
+// own. False when the address command was refused or a chunk still failed.
+bool ReadWholeImage(DeviceLink& link, DeviceImage& image) {
+  const TransferResult whole = link.ReadMemory(0, kImageSize, image, kImageSize - 1);
+  if (!whole.accepted) return false;
+  for (int chunk : whole.failedChunkIndexes) {
+    const int address = chunk * kChunkBytes;
+    const int length = std::min(kChunkBytes, kImageSize - address);
+    std::array<uint8_t, kChunkBytes> bytes{};
+    const TransferResult again =
+        link.ReadMemory(static_cast<uint16_t>(address), static_cast<uint16_t>(length), bytes, kChunkBytes - 1);
+    if (!again.complete()) return false;
+    std::copy_n(bytes.begin(), length, image.begin() + address);
+  }
+  return true;
+}
+
+}  // namespace
+
+ImageFlows::ImageFlows(DeviceLink& link, Sleeper& sleeper, FlowHost& host, const TextTable& texts)
+    : link_(link), sleeper_(sleeper), host_(host), texts_(texts) {}
+
+void ImageFlows::Say(std::string_view id, MessageStyle style) {
+  host_.ShowMessage({std::string(id), texts_.Text(id), style});
+}
+
+void ImageFlows::LockPages() {
+  pagesLocked_ = true;
+  host_.LockPages();
+}
+
+void ImageFlows::UnlockPages() {
+  pagesLocked_ = false;
+  host_.UnlockPages();
+}
+
+void ImageFlows::ShowWorkingImage() {
+  ImageToDataBuf(state_);
+  host_.ReadAndRefreshMacro(state_);
+  DataBufToUI(state_.dataBuf, state_.controls, host_);
+}
+
+void ImageFlows::InitNoDevice() {
+  state_.workingImage = DefaultImage(1);
+  host_.ClearMacroTexts();
+  ShowWorkingImage();
+}
+
+void ImageFlows::RefreshErrorAP() {
+  InitNoDevice();
+  state_.noDevice = true;
+  host_.ShowFirstPage();
+  host_.ResetNavigationLook();
+}
+
+void ImageFlows::DeviceLost() {
+  host_.HideAllMenu();
+  RefreshErrorAP();
+  host_.ClearLostDeviceTexts();
+  state_.controls.LedType.clear();
+  LockPages();
+  host_.EnableDevTimer(true);
+  host_.ShowMessage({"Str100", texts_.Text("Str100") + "\r\r" + texts_.Text("Str101"), MessageStyle::Dialog});
+}
+
+void ImageFlows::DeviceReady() {
+  host_.ShowFirstPage();
+  state_.noDevice = false;
+  host_.RebuildMainPage();
+  host_.ProcessMessages();
+  UnlockPages();
+}
+
+ReadOutcome ImageFlows::ReadDevInfo() {
+  const GateOutcome gate = link_.IdentityGate(DeviceLink::ModelReset::Clear);
+  if (!NeedsTransactionEnd(gate)) return ReadOutcome::NoAnswer;
+  if (gate == GateOutcome::Rejected) {
+    link_.CloseTransaction();
+    link_.CloseHandle();
+    Say("Str020", MessageStyle::SystemBox);
+    host_.EnableDevTimer(true);
+    return ReadOutcome::WrongModel;
+  }
+  std::array<uint8_t, kIdentityLength> identity{};
+  link_.ReadMemoryQuiet(kIdentityAddress, kIdentityLength, identity, kIdentityLength - 1);
+  state_.controls.edt_VendorID_Rd.text = std::to_string(identity[0]);
+  state_.controls.edt_ProductID_Rd.text = std::to_string(identity[1]);
+  host_.IdentityShown(state_.controls);
+
+  const DeviceImage& reference = DefaultImage(1);
+  const bool asDefault = identity[0] == reference[kIdentityAddress] && identity[1] == reference[kIdentityAddress + 1];
+  const bool asReserve = identity[0] == reserveIds_.first && identity[1] == reserveIds_.second;
+  if (asDefault || asReserve) return Btn_Read() ? ReadOutcome::Read : ReadOutcome::ReadFailed;
+
+  host_.EnableDevTimer(false);
+  link_.CloseTransaction();
+  Say("Str107", MessageStyle::SystemBox);
+  host_.EnableDevTimer(true);
+  return ReadOutcome::IdentityRejected;
+}
+
+// A read that failed changes nothing that is shown or kept: the pages, the
+// working image and DataBuf stay, and locked pages stay locked.
+bool ImageFlows::Btn_Read() {
+  const bool wasLocked = pagesLocked_;
+  host_.EnableDevTimer(false);
+  LockPages();
+  host_.ShowLoadingWindow();
+  host_.ProcessMessages();
+  host_.RefreshPCMacroName();
+
+  DeviceImage image;
+  const bool read = ReadWholeImage(link_, image);
+  if (read) {
+    state_.workingImage = image;
+    ImageToDataBuf(state_);
+    host_.ReadAndRefreshMacro(state_);
+  }
+  link_.CloseTransaction();
+  if (read) {
+    DataBufToUI(state_.dataBuf, state_.controls, host_);
+    host_.RefreshPointerSettings();
+    DeviceReady();
+  }
+  host_.HideLoadingWindow();
+  host_.ProcessMessages();
+  host_.EnableDevTimer(true);
+  if (read || !wasLocked) UnlockPages();
+  if (!read) Say("Str109");
+  return read;
+}
+
+}  // namespace veltrax
