@@ -4,7 +4,6 @@
 #include <cctype>
 #include <optional>
 #include <ostream>
-#include <variant>
 #include <vector>
 
 #include "base/FileIo.h"
@@ -95,8 +94,7 @@ std::optional<uint8_t> ModifierBit(std::string_view word) {
 
 // A key name as the catalogue writes it; a single letter in either case.
 std::optional<uint8_t> UsageOfWord(std::string_view word) {
-  if (word.size() == 1) return UsageOfKeyName(std::string(1, static_cast<char>(std::toupper(word[0]))));
-  return UsageOfKeyName(word);
+  return UsageOfKeyName(word.size() == 1 ? Upper(word) : std::string(word));
 }
 
 // "Ctrl+Shift+A": modifier words, then at most one key of the catalogue;
@@ -173,14 +171,9 @@ BaseMacroNames MacroNamesOf(const DeviceImage& image) {
 
 // The AIM key DPI the key pages would show: that of the last AIM key button.
 uint8_t CurrentAimDpiIndex(const DataBuf& dataBuf) {
-  uint8_t index = 0;
-  for (KeyProfile profile : {KeyProfile::ModeA, KeyProfile::ModeB}) {
-    for (int button = 1; button <= kButtonsPerProfile; ++button) {
-      auto code = dataBuf.ButtonCode(profile, button);
-      if (code[0] == key_type::kAimKey) index = code[1];
-    }
-  }
-  return index;
+  EngineerControls controls;
+  TLRefreshAIMKey(dataBuf, controls);
+  return static_cast<uint8_t>(controls.AimDpiIndex);
 }
 
 Result<AssignOutcome> Apply(ButtonAssigner& assigner, const AssignTarget& target, const std::string& function,
