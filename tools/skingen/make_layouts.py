@@ -57,7 +57,7 @@ def layout(language):
     rgb("Color_C", 236, 240, 246)
     v["P1_X"], v["P1_Y"] = CONTENT
     left, right = 24, 632
-    keys = {1: (left, 96), 2: (right, 156), 3: (right, 96), 4: (left, 276), 5: (left, 216),
+    keys = {1: (left, 96), 2: (right, 96), 3: (right, 156), 4: (left, 276), 5: (left, 216),
             6: (right, 216), 7: (right, 276), 8: (right, 336), 9: (left, 156)}
     for n, (x, y) in keys.items():
         pos(f"Key{n}", *page(x, y), 1 if n <= 6 else 0)
@@ -85,7 +85,7 @@ def layout(language):
     pos("FKDelay", *page(640, 96))
     for i, name in enumerate(["Spd", "DbSpd", "ScrSpd"]):
         pos(name, *page(490, 214 + 72 * i))
-        v[name + "_D"] = 4
+        v[name + "_D"] = 2
     pos("IsControl", *page(490, 430))
     pos("IsScreen", *page(490, 462))
     hidden_rows = 2600 if language == 1 else 1200  # DPI 7, AIM key, colours
@@ -115,13 +115,13 @@ def layout(language):
         pos(off, *page(346, 72 + 40 * i))
     for n in range(1, 8):
         col, row = (n - 1) % 3, (n - 1) // 3
-        pos(f"MCULEDMode{n}", *page(36 + 140 * col, 324 + 38 * row))
+        pos(f"MCULEDMode{n}", *page(36 + 140 * col, 344 + 38 * row))
     pos("MCULEDStep", *page(492, 72))
     v["MCULEDStep_D"] = 8
-    pos("MCULEDNum", *page(492, 168))
+    pos("MCULEDNum", *page(492, 188))
     v["MCULEDNum_D"] = 4
-    pos("KeyMode1", *page(500, 288))
-    pos("KeyMode2", *page(640, 288))
+    pos("KeyMode1", *page(500, 316))
+    pos("KeyMode2", *page(650, 316))
 
     # F: Macro page. Box children (delay box, insert box) are placed
     # relative to their box.
@@ -139,11 +139,11 @@ def layout(language):
     pos("BtnNew", *page(24, 452))
     pos("BtnStart", *page(300, 452))
     pos("DelayTime", *page(596, 56))
-    pos("RecDelay", 14, 36)
+    pos("RecDelay", 14, 18)
     v["RecDelay_H"] = 26
-    pos("DelayEdit", 132, 58)
-    pos("ReleaseStop", 14, 118)
-    pos("ReleaseContinue", 14, 140)
+    pos("DelayEdit", 124, 40)
+    pos("ReleaseStop", 14, 106)
+    pos("ReleaseContinue", 14, 130)
     pos("Insert", *page(596, 56))
     pos("InsertList", 8, 8)
     pos("InsertRecDelay", 10, 40)

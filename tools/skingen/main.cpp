@@ -1,0 +1,66 @@
+// skingen: draws every picture of the skin from the layouts in
+// resources/layout and writes them to resources/skin.
+//   skingen RESOURCES_DIR
+// Run offscreen (QT_QPA_PLATFORM=offscreen); see regenerate.sh.
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <cstdio>
+#include <string>
+
+#include "LoadingAnimation.h"
+#include "PagePictures.h"
+#include "SharedPictures.h"
+#include "base/FileIo.h"
+#include "ui/LayoutTable.h"
+
+namespace {
+
+bool Save(const QDir& dir, const QString& name, const QImage& image) {
+  if (image.save(dir.filePath(name + ".png"), "PNG", 9)) return true;
+  std::fprintf(stderr, "skingen: cannot write %s.png\n", qPrintable(name));
+  return false;
+}
+
+bool LoadLayout(const QDir& resources, int language, veltrax::LayoutTable& layout) {
+  const std::string path = resources.filePath(QString("layout/ORG%1.ini").arg(language)).toStdString();
+  const veltrax::Result<std::vector<uint8_t>> bytes = veltrax::ReadWholeFile(path);
+  if (!bytes) {
+    std::fprintf(stderr, "skingen: %s\n", bytes.error().context.c_str());
+    return false;
+  }
+  const std::string text(bytes.value().begin(), bytes.value().end());
+  layout = veltrax::LayoutTable::Parse(text, "org" + std::to_string(language));
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QGuiApplication app(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: skingen RESOURCES_DIR\n");
+    return 2;
+  }
+  const QDir resources(QString::fromLocal8Bit(argv[1]));
+  if (!resources.mkpath("skin")) {
+    std::fprintf(stderr, "skingen: cannot create %s/skin\n", argv[1]);
+    return 1;
+  }
+  const QDir skin(resources.filePath("skin"));
+  bool ok = true;
+  for (const auto& [name, image] : skingen::SharedPictures()) ok = Save(skin, name, image) && ok;
+  for (int n = 1; n <= 3; ++n) {
+    veltrax::LayoutTable layout;
+    if (!LoadLayout(resources, n, layout)) return 1;
+    const QString prefix = QString("L%1_").arg(n);
+    ok = Save(skin, prefix + "BackGround", skingen::Background(n)) && ok;
+    ok = Save(skin, prefix + "Back1", skingen::KeyPage(layout, n)) && ok;
+    ok = Save(skin, prefix + "Back2", skingen::AdvancedPage(layout, n)) && ok;
+    ok = Save(skin, prefix + "Back3", skingen::LightPage(layout, n)) && ok;
+    ok = Save(skin, prefix + "Back4", skingen::MacroPage(layout, n)) && ok;
+  }
+  ok = skingen::WriteLoadingAnimation(skin.filePath("WaitGif.gif")) && ok;
+  return ok ? 0 : 1;
+}
