@@ -11,7 +11,7 @@ constexpr FunctionEntry kEntries[] = {
     {902, "Key_Middle", {kMouseButton, 0x04, 0x00}, "Str212"},
     {903, "Key_B4", {kMouseButton, 0x08, 0x00}, "Str213"},
     {904, "Key_B5", {kMouseButton, 0x10, 0x00}, "Str214"},
-    {1000, "Key_Fire", {kMacroContinue, 0x00, 0xF0}, "Str220"},
+    {1000, "Key_Fire", kFireKeyCode, "Str220"},
     {1001, "Key_LEDSwitch", {kLedSwitch, 0x00, 0x00}, "Str221"},
     {1002, "Key_AIMKey", {kAimKey, 0x00, 0x00}, "Str222"},
     {1003, "", {kUnnamed, 0x00, 0x00}, "Str223"},

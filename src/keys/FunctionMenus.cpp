@@ -53,9 +53,6 @@ constexpr MenuEntry kMyPc[] = {
     Leaf("Key_EMail", 1102, "Str242", false),
 };
 
-constexpr MenuPanel kAllPanels[] = {MenuPanel::Main,  MenuPanel::MouseKey, MenuPanel::Special, MenuPanel::Media,
-                                    MenuPanel::Www,   MenuPanel::MyPc,     MenuPanel::DpiKey,  MenuPanel::MacroList};
-
 }  // namespace
 
 std::span<const MenuEntry> MenuEntries(MenuPanel panel) {
@@ -82,15 +79,6 @@ std::optional<int> GroupNumber(MenuPanel panel) {
     case MenuPanel::MyPc: return 5;
     case MenuPanel::DpiKey: return 6;
     case MenuPanel::MacroList: return 7;
-  }
-  return std::nullopt;
-}
-
-std::optional<EntryPlace> FindMenuEntry(int entryId) {
-  for (MenuPanel panel : kAllPanels) {
-    for (const MenuEntry& entry : MenuEntries(panel)) {
-      if (entry.kind == Kind::Function && entry.entryId == entryId) return EntryPlace{panel, &entry};
-    }
   }
   return std::nullopt;
 }

@@ -46,17 +46,11 @@ std::span<const MenuEntry> MenuEntries(MenuPanel panel);
 // The group number 1 to 7 of a submenu; nullopt for the main menu.
 std::optional<int> GroupNumber(MenuPanel panel);
 
-// The panel and entry that show entry id, if a menu shows it.
-struct EntryPlace {
-  MenuPanel panel;
-  const MenuEntry* entry;
-};
-std::optional<EntryPlace> FindMenuEntry(int entryId);
-
 // " * Left Key": blank, the marker Str200, blank, the name.
 std::string EntryCaption(const MenuEntry& entry, const TextTable& texts);
 
 inline constexpr int kMenuRowHeight = 24;
+// The marker group entries show at MarkerLeft.
 inline constexpr std::string_view kGroupMarker = ">>";
 
 // The menu widths of the layout: main menu, Special Key menu, the others.
