@@ -44,6 +44,7 @@ enum class ProfileOutcome {
 
 class ImageFlows final : public WatchListener {
  public:
+  // Makes host the link's LinkHost.
   ImageFlows(DeviceLink& link, Sleeper& sleeper, FlowHost& host, const TextTable& texts);
 
   ImageState& State() { return state_; }

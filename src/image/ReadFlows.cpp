@@ -12,27 +12,27 @@ namespace {
 
 constexpr uint16_t kIdentityLength = 2;
 
-// Reads the whole image; a chunk that got no answer is read once more on its
-// own. False when the address command was refused or a chunk still failed.
+// Reads the whole image. When a chunk got no answer, everything from that
+// chunk on is read once more with a fresh address command, as the mouse's
+// read position after a refused chunk cannot be trusted. False when an
+// address command was refused or a chunk failed again.
 bool ReadWholeImage(DeviceLink& link, DeviceImage& image) {
   const TransferResult whole = link.ReadMemory(0, kImageSize, image, kImageSize - 1);
   if (!whole.accepted) return false;
-  for (int chunk : whole.failedChunkIndexes) {
-    const int address = chunk * kChunkBytes;
-    const int length = std::min(kChunkBytes, kImageSize - address);
-    std::array<uint8_t, kChunkBytes> bytes{};
-    const TransferResult again =
-        link.ReadMemory(static_cast<uint16_t>(address), static_cast<uint16_t>(length), bytes, kChunkBytes - 1);
-    if (!again.complete()) return false;
-    std::copy_n(bytes.begin(), length, image.begin() + address);
-  }
-  return true;
+  if (whole.failedChunkIndexes.empty()) return true;
+  const int from = whole.failedChunkIndexes.front() * kChunkBytes;
+  const std::span<uint8_t> rest = std::span(image).subspan(from);
+  const TransferResult again = link.ReadMemory(static_cast<uint16_t>(from), static_cast<uint16_t>(rest.size()), rest,
+                                               static_cast<int>(rest.size()) - 1);
+  return again.complete();
 }
 
 }  // namespace
 
 ImageFlows::ImageFlows(DeviceLink& link, Sleeper& sleeper, FlowHost& host, const TextTable& texts)
-    : link_(link), sleeper_(sleeper), host_(host), texts_(texts) {}
+    : link_(link), sleeper_(sleeper), host_(host), texts_(texts) {
+  link_.SetHost(&host_);  // transfers show the loading window and keep the window painting
+}
 
 void ImageFlows::Say(std::string_view id, MessageStyle style) {
   host_.ShowMessage({std::string(id), texts_.Text(id), style});

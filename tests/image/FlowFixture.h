@@ -1,0 +1,112 @@
+#pragma once
+// A simulated mouse holding the factory image, a device link on virtual
+// time, a host that records what the flows asked of the window, and the
+// flows between them.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "image/DefaultImages.h"
+#include "image/ImageFlows.h"
+#include "sim/SimulatedMouse.h"
+
+namespace veltrax {
+
+struct RecordingHost final : FlowHost {
+  std::vector<std::string> events;
+  std::vector<Message> messages;
+  std::optional<std::filesystem::path> saveFile, openFile;
+  std::function<void()> afterTransfer;  // called when a memory exchange's last chunk is done
+
+  void ChunkDone(int done, int total) override {
+    if (done == total && afterTransfer) afterTransfer();
+  }
+
+  void LockPages() override { events.push_back("LockPages"); }
+  void UnlockPages() override { events.push_back("UnlockPages"); }
+  void EnableDevTimer(bool on) override { events.push_back(on ? "DevTimer on" : "DevTimer off"); }
+  void ShowMessage(const Message& m) override {
+    events.push_back("Message " + m.id);
+    messages.push_back(m);
+  }
+  void ApplyPointerSettings() override { events.push_back("ApplyPointerSettings"); }
+  void CloseMainWindow() override { events.push_back("CloseMainWindow"); }
+  std::optional<std::filesystem::path> ChooseSaveFile() override { return saveFile; }
+  std::optional<std::filesystem::path> ChooseOpenFile() override { return openFile; }
+
+  std::vector<std::string> MessageIds() const {
+    std::vector<std::string> ids;
+    for (const Message& m : messages) ids.push_back(m.id);
+    return ids;
+  }
+};
+
+class FlowTest : public ::testing::Test {
+ protected:
+  FlowTest() : mouse(SimFaults{}, DefaultImage(1)), link(mouse, clock), flows(link, clock, host, texts) {
+    texts.Set("Str020", "Finding the device");
+    texts.Set("Str100", "Waiting to reconnect device");
+    texts.Set("Str101", "");
+    texts.Set("Str102", "VELTRAXData.bin file type error");
+    texts.Set("Str107", "The mouse manufacturer or product id error");
+    texts.Set("Str109", "Fail");
+  }
+
+  void Open() {
+    uint32_t version = kRequiredRelease;
+    ASSERT_TRUE(link.OpenDevice(0x04D9, 0xFC55, version));
+    mouse.ClearLog();
+  }
+
+  // The mouse found, its image read and shown, log and records cleared.
+  void Ready() {
+    Open();
+    ASSERT_EQ(flows.ReadDevInfo(), ReadOutcome::Read);
+    mouse.ClearLog();
+    host.events.clear();
+    host.messages.clear();
+  }
+
+  // The command codes the mouse received, without arguments.
+  static std::string Codes(const SimulatedMouse& m) {
+    std::string out;
+    for (Command code : m.CommandLog()) out += (out.empty() ? "" : " ") + std::to_string(static_cast<int>(code));
+    return out;
+  }
+
+  // The commands the mouse received: address commands with (address,length),
+  // runs of data commands as 5x342.
+  std::string Sequence() const {
+    std::string out;
+    const auto& log = mouse.Log();
+    for (size_t i = 0; i < log.size();) {
+      const auto& r = log[i].request;
+      std::string item = std::to_string(r[1]);
+      size_t run = 1;
+      if (r[1] == 4 || r[1] == 6) {
+        item += "(" + std::to_string(r[2] | (r[3] << 8)) + "," + std::to_string(r[4] | (r[5] << 8)) + ")";
+      } else if (r[1] == 5 || r[1] == 7) {
+        while (i + run < log.size() && log[i + run].request[1] == r[1]) ++run;
+        if (run > 1) item += "x" + std::to_string(run);
+      }
+      out += (out.empty() ? "" : " ") + item;
+      i += run;
+    }
+    return out;
+  }
+
+  static constexpr const char* kWrite = "6(0,2048) 7x342 4(0,2048) 5x342";
+
+  SimulatedMouse mouse;
+  VirtualClock clock;
+  DeviceLink link;
+  RecordingHost host;
+  MapTextTable texts;
+  ImageFlows flows;
+};
+
+}  // namespace veltrax

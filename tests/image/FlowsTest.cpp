@@ -1,0 +1,154 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "FlowFixture.h"
+#include "image/FieldTables.h"
+#include "image/SectionChecks.h"
+
+namespace veltrax {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST_F(FlowTest, FoundMouseIsIdentifiedReadAndShown) {
+  mouse.Memory()[0x007] = 9;  // level 2 at 4800
+  StoreChecksum(std::span(mouse.Memory()).subspan(0, 48));
+  Open();
+  EXPECT_EQ(flows.ReadDevInfo(), ReadOutcome::Read);
+  EXPECT_EQ(Sequence(), "1 3 4(54,2) 5 4(0,2048) 5x342 8 2");
+  EXPECT_EQ(flows.State().controls.cb_CPI[1].itemIndex, 9);
+  EXPECT_EQ(flows.State().controls.edt_VendorID_Rd.text, "255");
+  EXPECT_FALSE(flows.PagesLocked());
+  EXPECT_FALSE(flows.State().noDevice);
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(FlowTest, IdentityOutcomes) {
+  struct Case {
+    const char* name;
+    void (*fault)(SimulatedMouse&);
+    ReadOutcome outcome;
+    const char* sequence;
+    const char* message;
+    bool stillOpen;
+  };
+  const Case cases[] = {
+      {"other identity", [](SimulatedMouse& m) { m.Memory()[54] = 0x12; }, ReadOutcome::IdentityRejected,
+       "1 3 4 5 8 2", "Str107", true},
+      {"other model", [](SimulatedMouse& m) { m.Faults().modelByte = 0x35; }, ReadOutcome::WrongModel, "1 3 8 2",
+       "Str020", false},
+      {"status flag clear", [](SimulatedMouse& m) { m.Faults().noStatus = true; }, ReadOutcome::WrongModel,
+       "1 3 8 2", "Str020", false},
+      {"no marker", [](SimulatedMouse& m) { m.Faults().marker = 0x55; }, ReadOutcome::NoAnswer, "1 3", "", true},
+  };
+  for (const Case& c : cases) {
+    SimulatedMouse m(SimFaults{}, DefaultImage(1));
+    VirtualClock vc;
+    DeviceLink l(m, vc);
+    RecordingHost h;
+    ImageFlows f(l, vc, h, texts);
+    c.fault(m);
+    uint32_t version = kRequiredRelease;
+    ASSERT_TRUE(l.OpenDevice(0x04D9, 0xFC55, version));
+    EXPECT_EQ(f.ReadDevInfo(), c.outcome) << c.name;
+    EXPECT_EQ(Codes(m), c.sequence) << c.name;
+    EXPECT_EQ(l.IsOpen(), c.stillOpen) << c.name;
+    EXPECT_TRUE(f.PagesLocked()) << c.name;
+    if (*c.message) {
+      ASSERT_EQ(h.messages.size(), 1U) << c.name;
+      EXPECT_EQ(h.messages[0].id, c.message);
+      EXPECT_EQ(h.messages[0].style, MessageStyle::SystemBox);
+    } else {
+      EXPECT_TRUE(h.messages.empty()) << c.name;
+    }
+  }
+}
+
+TEST_F(FlowTest, ApplyWritesTheEditedPagesAndVerifies) {
+  Ready();
+  flows.State().controls.cb_CPI[1].Select(9);
+  flows.State().controls.AimDpiIndex = 5;
+  flows.State().dataBuf.ButtonCode(KeyProfile::ModeA, 4)[0] = kAimKeyType;
+  EXPECT_EQ(flows.DownloadParameter(), WriteOutcome::Verified);
+  EXPECT_EQ(Sequence(), std::string("1 3 ") + kWrite + " 8 2");
+  EXPECT_EQ(mouse.Memory()[0x007], 9);
+  EXPECT_EQ(mouse.Memory()[0x04A], 5);
+  for (const Section& s : {kParameterASection, kProfileSection, kFireKeySection}) {
+    EXPECT_TRUE(ChecksumValid(std::span(mouse.Memory()).subspan(s.address, s.length))) << s.name;
+  }
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_FALSE(flows.PagesLocked());
+  EXPECT_EQ(host.events.back(), "UnlockPages");
+}
+
+TEST_F(FlowTest, ApplyOfTheFactoryImageWritesItUnchanged) {
+  Ready();
+  EXPECT_EQ(flows.DownloadParameter(), WriteOutcome::Verified);
+  EXPECT_EQ(mouse.Memory(), DefaultImage(1));
+}
+
+TEST_F(FlowTest, StuckByteFailsAfterThreeRepairPasses) {
+  Ready();
+  mouse.Faults().stuckAddress = 0x300;
+  EXPECT_EQ(flows.DownloadParameter(), WriteOutcome::Unverified);
+  const std::string pass = " 6(768,1) 7 4(0,2048) 5x342";
+  EXPECT_EQ(Sequence(), std::string("1 3 ") + kWrite + pass + pass + pass + " 8 2");
+  EXPECT_THAT(host.MessageIds(), ElementsAre("Str109"));
+  EXPECT_EQ(host.messages[0].text, "Fail");
+}
+
+TEST_F(FlowTest, ByteThatTakesOneRepairIsVerified) {
+  Ready();
+  mouse.Faults().rejectReplies = 5;  // one write chunk gets no answer at all
+  mouse.Faults().rejectCommand = 7;
+  flows.State().controls.cb_CPI[0].Select(10);
+  EXPECT_EQ(flows.DownloadParameter(), WriteOutcome::Verified);
+  EXPECT_EQ(mouse.Memory()[0x006], 10);
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(FlowTest, RefusedWriteOrGateIsReported) {
+  struct Case {
+    const char* name;
+    void (*fault)(SimFaults&);
+  };
+  const Case cases[] = {
+      {"write address", [](SimFaults& f) { f.rejectReplies = 5, f.rejectCommand = 6; }},
+      {"read-back address", [](SimFaults& f) { f.rejectReplies = 5, f.rejectCommand = 4; }},
+      {"gate", [](SimFaults& f) { f.noStatus = true; }},
+      {"no answer", [](SimFaults& f) { f.rejectReplies = 5, f.rejectCommand = 1; }},
+  };
+  for (const Case& c : cases) {
+    host.events.clear();
+    host.messages.clear();
+    Ready();
+    c.fault(mouse.Faults());
+    EXPECT_NE(flows.DownloadParameter(), WriteOutcome::Verified) << c.name;
+    EXPECT_THAT(host.MessageIds(), ElementsAre("Str109")) << c.name;
+    const auto pointer = std::find(host.events.begin(), host.events.end(), "ApplyPointerSettings");
+    const auto message = std::find(host.events.begin(), host.events.end(), "Message Str109");
+    EXPECT_LT(pointer, message) << c.name;
+    mouse.Faults() = SimFaults{};
+    link.DropDevice();
+  }
+}
+
+TEST_F(FlowTest, RepairWriteRefusedIsReported) {
+  Ready();
+  mouse.Faults().stuckAddress = 0x300;
+  int transfers = 0;
+  host.afterTransfer = [&] {
+    if (++transfers == 2) {  // after the first read-back, refuse the repair write
+      mouse.Faults().rejectReplies = 5;
+      mouse.Faults().rejectCommand = 6;
+    }
+  };
+  EXPECT_EQ(flows.DownloadParameter(), WriteOutcome::Unverified);
+  EXPECT_EQ(Sequence(), std::string("1 3 ") + kWrite + " 6(768,1) 6(768,1) 6(768,1) 6(768,1) 6(768,1) 8 2");
+  EXPECT_THAT(host.MessageIds(), ElementsAre("Str109"));
+}
+
+}  // namespace
+}  // namespace veltrax

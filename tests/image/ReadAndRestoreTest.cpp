@@ -1,0 +1,129 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "FlowFixture.h"
+#include "image/SectionChecks.h"
+
+namespace veltrax {
+namespace {
+
+using ::testing::ElementsAre;
+
+class ReadTest : public FlowTest {
+ protected:
+  // The transaction ReadDevInfo would have opened, then Btn_Read alone.
+  bool ReadAfterGate() {
+    EXPECT_EQ(link.IdentityGate(), GateOutcome::Passed);
+    mouse.ClearLog();
+    return flows.Btn_Read();
+  }
+};
+
+TEST_F(ReadTest, RefusedReadLeavesEverythingAsItWasAndSaysFail) {
+  flows.RefreshErrorAP();
+  Open();
+  mouse.Memory()[0x007] = 9;
+  const ImageState before = flows.State();
+  mouse.Faults().rejectReplies = 5;
+  mouse.Faults().rejectCommand = 4;
+  EXPECT_FALSE(ReadAfterGate());
+  EXPECT_EQ(Sequence(), "4(0,2048) 4(0,2048) 4(0,2048) 4(0,2048) 4(0,2048) 8 2");
+  EXPECT_EQ(flows.State().workingImage, before.workingImage);
+  EXPECT_EQ(flows.State().dataBuf.bytes, before.dataBuf.bytes);
+  EXPECT_EQ(flows.State().controls.cb_CPI[1].itemIndex, before.controls.cb_CPI[1].itemIndex);
+  EXPECT_TRUE(flows.PagesLocked());
+  EXPECT_TRUE(flows.State().noDevice);
+  EXPECT_THAT(host.MessageIds(), ElementsAre("Str109"));
+}
+
+TEST_F(ReadTest, ChunkWithoutAnswerIsReadOnceMore) {
+  Open();
+  mouse.Memory()[0x0C] = 3;  // in chunk 2
+  mouse.Faults().rejectReplies = 5;  // every attempt of chunk 0 is refused
+  mouse.Faults().rejectCommand = 5;
+  EXPECT_TRUE(ReadAfterGate());
+  EXPECT_EQ(Sequence(), "4(0,2048) 5x346 4(0,2048) 5x342 8 2");
+  EXPECT_EQ(flows.State().workingImage[0x0C], 3);
+  EXPECT_EQ(flows.State().workingImage[0x00], DefaultImage(1)[0x00]);
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(ReadTest, ChunkFailingTwiceFailsTheRead) {
+  flows.RefreshErrorAP();
+  Open();
+  const DeviceImage before = flows.State().workingImage;
+  mouse.Faults().rejectReplies = 5;
+  mouse.Faults().rejectCommand = 5;
+  host.afterTransfer = [&] { mouse.Faults().rejectReplies = 5; };
+  EXPECT_FALSE(ReadAfterGate());
+  EXPECT_EQ(flows.State().workingImage, before);
+  EXPECT_THAT(host.MessageIds(), ElementsAre("Str109"));
+}
+
+TEST_F(ReadTest, ManualReadThatFailsKeepsUnlockedPagesUsable) {
+  Ready();
+  mouse.Faults().rejectReplies = 5;
+  mouse.Faults().rejectCommand = 4;
+  EXPECT_FALSE(ReadAfterGate());
+  EXPECT_FALSE(flows.PagesLocked());
+}
+
+TEST_F(FlowTest, RestoreWritesTheDefaultImageAsLoaded) {
+  Ready();
+  mouse.Memory().fill(0x11);
+  EXPECT_EQ(flows.DefaultParameter2(), WriteOutcome::Verified);
+  EXPECT_EQ(Sequence(), std::string("1 3 ") + kWrite + " 8 2");
+  EXPECT_EQ(mouse.Memory(), DefaultImage(2));
+  EXPECT_EQ(host.events.front(), "DevTimer off");
+  EXPECT_EQ(host.events.back(), "UnlockPages");
+}
+
+TEST_F(FlowTest, BuiltInDefaultsRestoreKeepsGapsAndLeavesPagesAsTheyAre) {
+  Ready();
+  flows.State().workingImage[0x03C] = 0x42;  // a gap byte
+  EXPECT_EQ(flows.TLDefaultParameter(), WriteOutcome::Verified);
+  EXPECT_EQ(Sequence(), std::string("1 3 ") + kWrite + " 8 2");
+  for (const Section& s : kParameterSections) {
+    const auto defaults = BuiltInDefaults(s);
+    EXPECT_TRUE(std::equal(defaults.begin(), defaults.end(), mouse.Memory().begin() + s.address)) << s.name;
+  }
+  EXPECT_EQ(mouse.Memory()[0x03C], 0x42);
+  EXPECT_EQ(mouse.Memory()[0x7FF], 0x00);
+  EXPECT_EQ(flows.State().controls.codeTexts[6], "0F0000");
+  EXPECT_EQ(std::count(host.events.begin(), host.events.end(), "LockPages"), 0);
+}
+
+TEST_F(FlowTest, ButtonsWithoutMouseSayFindingTheDevice) {
+  flows.Btn_Apply_0Click();
+  flows.Btn_Confirm1_1Click();
+  flows.Btn_Read_0Click();
+  EXPECT_THAT(host.MessageIds(), ElementsAre("Str020", "Str020", "Str020"));
+  EXPECT_EQ(clock.NowMs(), 220);  // Read has no 110 ms wait
+  host.messages.clear();
+  flows.Btn_DefaultClick();
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_TRUE(mouse.Log().empty());
+}
+
+TEST_F(FlowTest, ConfirmClosesTheWindowAfterTheWrite) {
+  Ready();
+  flows.Btn_Confirm_0Click();
+  EXPECT_EQ(Sequence(), std::string("1 3 ") + kWrite + " 8 2");
+  EXPECT_EQ(host.events.back(), "CloseMainWindow");
+}
+
+TEST_F(FlowTest, LostMouseShowsDefaultsOnLockedPages) {
+  Ready();
+  flows.State().workingImage[0x010] = 0x33;
+  flows.DeviceLost();
+  EXPECT_EQ(flows.State().workingImage, DefaultImage(1));
+  EXPECT_TRUE(flows.PagesLocked());
+  EXPECT_TRUE(flows.State().noDevice);
+  EXPECT_TRUE(flows.State().controls.LedType.empty());
+  ASSERT_EQ(host.messages.size(), 1U);
+  EXPECT_EQ(host.messages[0].id, "Str100");
+  EXPECT_EQ(host.messages[0].text, "Waiting to reconnect device\r\r");
+}
+
+}  // namespace
+}  // namespace veltrax
