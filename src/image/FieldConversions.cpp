@@ -269,6 +269,12 @@ void TLRefreshAIMKey(const DataBuf& dataBuf, EngineerControls& controls) {
   });
 }
 
+bool HasAimKeyButton(const DataBuf& dataBuf) {
+  bool found = false;
+  ForEachAimKeyButton(dataBuf, [&](KeyProfile, int) { found = true; });
+  return found;
+}
+
 void cb_CPIStepChange(EngineerControls& controls, PageViews& views) {
   if (controls.cb_CPIStep.itemIndex < 0) {
     controls.LevelCount = 1;

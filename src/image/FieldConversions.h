@@ -32,6 +32,7 @@ void UIToDataBuf(const EngineerControls& controls, DataBuf& dataBuf);
 // it as AimDpiIndex. With no AIM key button both leave everything as it is.
 void AIMKeyToDataBuf(const EngineerControls& controls, DataBuf& dataBuf);
 void TLRefreshAIMKey(const DataBuf& dataBuf, EngineerControls& controls);
+bool HasAimKeyButton(const DataBuf& dataBuf);
 
 // The level count chosen on cb_CPIStep: rebuilds cb_CurrentCPI as "1" to the
 // count with the highest level current, shows the engineer controls of the

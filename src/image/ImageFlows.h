@@ -18,10 +18,11 @@
 namespace veltrax {
 
 enum class ReadOutcome {
-  NoAnswer,          // the transaction could not be opened or no marker came back
+  NoAnswer,          // the transaction could not be opened
+  NoMarker,          // the status reply lacked the identity marker
   IdentityRejected,  // served model with unexpected identity bytes (Str107)
   WrongModel,        // status flag clear or another model (Str020), device dropped
-  ReadFailed,        // the image could not be read (Str109); nothing shown changed
+  ReadFailed,        // the identity or the image could not be read (Str109); nothing shown changed
   Read,              // the image is on the pages
 };
 

@@ -87,6 +87,7 @@ void ImageFlows::DeviceReady() {
 
 ReadOutcome ImageFlows::ReadDevInfo() {
   const GateOutcome gate = link_.IdentityGate(DeviceLink::ModelReset::Clear);
+  if (gate == GateOutcome::NoMarker) return ReadOutcome::NoMarker;
   if (!NeedsTransactionEnd(gate)) return ReadOutcome::NoAnswer;
   if (gate == GateOutcome::Rejected) {
     link_.CloseTransaction();
@@ -95,8 +96,14 @@ ReadOutcome ImageFlows::ReadDevInfo() {
     host_.EnableDevTimer(true);
     return ReadOutcome::WrongModel;
   }
+  // A failed identity read leaves 0xFF 0xFF, the default pair: it must not
+  // pass for an accepted identity.
   std::array<uint8_t, kIdentityLength> identity{};
-  link_.ReadMemoryQuiet(kIdentityAddress, kIdentityLength, identity, kIdentityLength - 1);
+  if (!link_.ReadMemoryQuiet(kIdentityAddress, kIdentityLength, identity, kIdentityLength - 1).complete()) {
+    link_.CloseTransaction();
+    Say("Str109");
+    return ReadOutcome::ReadFailed;
+  }
   state_.controls.edt_VendorID_Rd.text = std::to_string(identity[0]);
   state_.controls.edt_ProductID_Rd.text = std::to_string(identity[1]);
   host_.IdentityShown(state_.controls);

@@ -41,7 +41,13 @@ TEST_F(FlowTest, IdentityOutcomes) {
        "Str020", false},
       {"status flag clear", [](SimulatedMouse& m) { m.Faults().noStatus = true; }, ReadOutcome::WrongModel,
        "1 3 8 2", "Str020", false},
-      {"no marker", [](SimulatedMouse& m) { m.Faults().marker = 0x55; }, ReadOutcome::NoAnswer, "1 3", "", true},
+      {"no marker", [](SimulatedMouse& m) { m.Faults().marker = 0x55; }, ReadOutcome::NoMarker, "1 3", "", true},
+      {"identity read refused",
+       [](SimulatedMouse& m) {
+         m.Faults().rejectReplies = 5;
+         m.Faults().rejectCommand = 4;
+       },
+       ReadOutcome::ReadFailed, "1 3 4 4 4 4 4 8 2", "Str109", true},
   };
   for (const Case& c : cases) {
     SimulatedMouse m(SimFaults{}, DefaultImage(1));
@@ -59,7 +65,7 @@ TEST_F(FlowTest, IdentityOutcomes) {
     if (*c.message) {
       ASSERT_EQ(h.messages.size(), 1U) << c.name;
       EXPECT_EQ(h.messages[0].id, c.message);
-      EXPECT_EQ(h.messages[0].style, MessageStyle::SystemBox);
+      EXPECT_EQ(h.messages[0].style, h.messages[0].id == "Str109" ? MessageStyle::Dialog : MessageStyle::SystemBox);
     } else {
       EXPECT_TRUE(h.messages.empty()) << c.name;
     }
