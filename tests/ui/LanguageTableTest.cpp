@@ -73,8 +73,8 @@ TEST(LanguageTable, AnyBytesGiveATable) {
   for (int round = 0; round < 2000; ++round) {
     std::vector<uint8_t> bytes(random() % 200);
     for (uint8_t& b : bytes) b = static_cast<uint8_t>(random());
-    if (round % 3 == 0 && bytes.size() > 10) {
-      const std::vector<uint8_t> head = Utf16(u"[lang1] \"", false);
+    const std::vector<uint8_t> head = Utf16(u"[lang1] \"", false);
+    if (round % 3 == 0 && bytes.size() > head.size()) {
       std::copy(head.begin(), head.end(), bytes.begin());
     }
     const LanguageTable table = LanguageTable::Parse(bytes, "lang1");
