@@ -5,7 +5,9 @@
 #include <iostream>
 
 #include "DeviceCommands.h"
+#include "ImageCommands.h"
 #include "KeyCommands.h"
+#include "MacroCommands.h"
 #include "Session.h"
 #include "sim/SimFaults.h"
 
@@ -47,12 +49,7 @@ int main(int argc, char** argv) {
       ->callback([&] { command = [](Session& s) { return veltrax::ctl::ListCommand(s, std::cout); }; });
   app.add_subcommand("info", "Identify the mouse: marker, status flag, model code, identity bytes")
       ->callback([&] { command = [](Session& s) { return veltrax::ctl::InfoCommand(s, std::cout, std::cerr); }; });
-  std::string readFile;
-  auto* read = app.add_subcommand("read", "Read the whole 2048-byte memory into FILE");
-  read->add_option("FILE", readFile, "Where to write the memory image")->required();
-  read->callback([&] {
-    command = [&](Session& s) { return veltrax::ctl::ReadCommand(s, readFile, std::cout, std::cerr); };
-  });
+  veltrax::ctl::AddImageCommands(app, command);
   app.add_subcommand("buttons", "Print the pressed-button mask of one poll")
       ->callback([&] { command = [](Session& s) { return veltrax::ctl::ButtonsCommand(s, std::cout, std::cerr); }; });
 
@@ -70,6 +67,7 @@ int main(int argc, char** argv) {
   assignCommand->callback([&] {
     command = [&](Session&) { return veltrax::ctl::AssignCommand(assign, std::cout, std::cerr); };
   });
+  veltrax::ctl::AddMacroCommands(app, command);
 
   try {
     app.parse(argc, argv);

@@ -1,0 +1,142 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "CliRun.h"
+#include "base/FileIo.h"
+#include "image/DefaultImages.h"
+#include "image/SectionChecks.h"
+#include "macro/MacroCodec.h"
+#include "macro/MacroLibraryFile.h"
+#include "macro/MacroName.h"
+
+namespace veltrax {
+namespace {
+
+namespace fs = std::filesystem;
+using test::RunCtl;
+using ::testing::HasSubstr;
+
+class MacroCommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = fs::temp_directory_path() / ("veltraxctl-macro-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    library = (folder / "lib.bin").string();
+  }
+  void TearDown() override { fs::remove_all(folder); }
+
+  test::CliRun Macro(const std::string& args) { return RunCtl("macro --library " + library + " " + args); }
+  MacroLibrary Library() { return CheckPCMacro(library).value(); }
+  // A library with one macro of every row kind, in stop mode.
+  void StoreBurst() {
+    MacroLibrary lib;
+    ASSERT_EQ(lib.AddNew("Burst"), LibraryRefusal::None);
+    const std::vector<std::string> rows = {KeyRow(true, "A", 0x04), DelayRow(50), XRow(-12),
+                                           RepeatStartRow(10),      RepeatEndRow(), ButtonRow(true, MouseButton::Left)};
+    lib.Record(0).content = EncodeMacroRows({"10", rows}, kReleaseForStop).value();
+    ASSERT_TRUE(RefreshPCMacro(lib, library));
+  }
+  std::string Path(const char* name) const { return (folder / name).string(); }
+
+  fs::path folder;
+  std::string library;
+};
+
+TEST_F(MacroCommandsTest, ShowListsTheRowsAsTheEditorShowsThem) {
+  StoreBurst();
+  auto run = Macro("show 0");
+  ASSERT_EQ(run.status, 0) << run.out;
+  EXPECT_EQ(run.out, "A\n48 ms\nX-Axis  -12\nRep-Start  10\nRep-Stop\nLeftKey\n");
+  EXPECT_EQ(Macro("list").out, "0  Burst\n");
+  auto missing = Macro("show 1");
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_THAT(missing.out, HasSubstr("there is no macro 1"));
+}
+
+TEST_F(MacroCommandsTest, NewRenameAndDeleteKeepNamesUnique) {
+  EXPECT_EQ(Macro("new One").status, 0);
+  EXPECT_EQ(Macro("new Two").status, 0);
+  auto duplicate = Macro("new One");
+  EXPECT_EQ(duplicate.status, 1);
+  EXPECT_THAT(duplicate.out, HasSubstr("This macro already exists"));
+  EXPECT_EQ(Macro("rename 1 One").status, 1);
+  EXPECT_EQ(Macro("rename 1 Zwei").status, 0);
+  EXPECT_EQ(Macro("delete 0").status, 0);
+  EXPECT_EQ(Macro("list").out, "0  Zwei\n");
+  EXPECT_EQ(Macro("new ABCDEFGHIJKLMNOPQ").status, 1);
+}
+
+TEST_F(MacroCommandsTest, AFullLibraryRefusesANewMacro) {
+  MacroLibrary lib;
+  for (int i = 0; i < kLibraryRecords; ++i) ASSERT_EQ(lib.AddNew("M" + std::to_string(i)), LibraryRefusal::None);
+  ASSERT_TRUE(RefreshPCMacro(lib, library));
+  auto run = Macro("new More");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_THAT(run.out, HasSubstr("100 macros"));
+}
+
+TEST_F(MacroCommandsTest, ExportedMacrosImportIntoAnotherLibrary) {
+  StoreBurst();
+  auto exported = Macro("export 0 " + Path("burst"));
+  ASSERT_EQ(exported.status, 0) << exported.out;
+  EXPECT_EQ(ReadWholeFile(Path("burst.bin")).value().size(), 256u);
+  EXPECT_EQ(Macro("export-all " + Path("all.bin")).status, 0);
+  EXPECT_EQ(ReadWholeFile(Path("all.bin")).value().size(), 25600u);
+
+  auto again = Macro("import " + Path("burst.bin"));
+  EXPECT_EQ(again.status, 1);
+  EXPECT_THAT(again.out, HasSubstr("This macro already exists"));
+  const std::string other = Path("other.bin");
+  ASSERT_EQ(RunCtl("macro --library " + other + " new First").status, 0);
+  ASSERT_EQ(RunCtl("macro --library " + other + " import " + Path("burst.bin")).status, 0);
+  EXPECT_EQ(RunCtl("macro --library " + other + " list").out, "0  First\n1  Burst\n");
+  ASSERT_EQ(RunCtl("macro --library " + other + " import-all " + Path("all.bin")).status, 0);
+  EXPECT_EQ(RunCtl("macro --library " + other + " list").out, "0  Burst\n");
+}
+
+TEST_F(MacroCommandsTest, BindCopiesTheMacroIntoASlotOfTheProfileFile) {
+  StoreBurst();
+  const std::string profile = Path("profile.bin");
+  ASSERT_TRUE(WriteFileAtomically(profile, DefaultImage(1)));
+  auto run = Macro("bind " + profile + " A 2 0");
+  ASSERT_EQ(run.status, 0) << run.out;
+  EXPECT_THAT(run.out, HasSubstr("Burst"));
+  auto image = ReadWholeFile(profile).value();
+  EXPECT_EQ(image[0x043], 0x0E);
+  EXPECT_EQ(image[0x044], 0x01);
+  EXPECT_EQ(image[0x045], 0x21);
+  EXPECT_TRUE(ChecksumValid(std::span(image).subspan(0x040, 55)));
+  const MacroLibrary lib = Library();
+  EXPECT_EQ(MacroRecord::FromBytes(std::span(image).subspan(0x100, 256)), lib.Record(0));
+
+  const auto before = image;
+  auto refused = Macro("bind " + profile + " A 1 0");  // the only Left Key of Mode A
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_THAT(refused.out, HasSubstr("Please keep a Left Key"));
+  EXPECT_EQ(ReadWholeFile(profile).value(), before);
+}
+
+TEST_F(MacroCommandsTest, AreaWritesTheSevenSlotsToTheMouse) {
+  std::vector<uint8_t> area(1792, 0);
+  MacroRecord record;
+  record.name = MacroNameStrToUnicode("Slot one").value();
+  record.WriteTo(std::span(area).first<256>());
+  ASSERT_TRUE(WriteFileAtomically(Path("area.bin"), area));
+  const std::string state = Path("mouse.bin");
+  auto run = RunCtl("--simulate=" + state + " macro area " + Path("area.bin"));
+  ASSERT_EQ(run.status, 0) << run.out;
+  EXPECT_THAT(run.out, HasSubstr("slot 1  Slot one"));
+  auto memory = ReadWholeFile(state).value();
+  EXPECT_TRUE(std::equal(area.begin(), area.end(), memory.begin() + 0x100));
+
+  ASSERT_TRUE(WriteFileAtomically(Path("short.bin"), std::vector<uint8_t>(100)));
+  auto shortRun = RunCtl("--simulate=" + state + " macro area " + Path("short.bin"));
+  EXPECT_EQ(shortRun.status, 1);
+  EXPECT_THAT(shortRun.out, HasSubstr("1792"));
+}
+
+}  // namespace
+}  // namespace veltrax

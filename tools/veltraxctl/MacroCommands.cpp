@@ -1,0 +1,310 @@
+#include "MacroCommands.h"
+
+#include <CLI/CLI.hpp>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+#include "base/FileIo.h"
+#include "image/FieldConversions.h"
+#include "image/SectionChecks.h"
+#include "keys/ButtonAssigner.h"
+#include "macro/BaseMacroBinding.h"
+#include "macro/MacroAreaImport.h"
+#include "macro/MacroCodec.h"
+#include "macro/MacroLibraryFile.h"
+#include "macro/MacroLibraryStore.h"
+#include "ui/Resources.h"
+
+namespace veltrax::ctl {
+namespace {
+
+constexpr int kEnglish = 1;
+constexpr int kUsageError = 2;
+
+int Fail(std::ostream& err, const std::string& message, int status = 1) {
+  err << "veltraxctl: " << message << "\n";
+  return status;
+}
+
+// --library, else the library the window uses: the Path option's folder or
+// the user's data folder.
+std::filesystem::path LibraryFile(const MacroArgs& args) {
+  if (!args.library.empty()) return args.library;
+  auto options = LoadGlobalOptions();
+  const std::string pathOption = options ? options.value().path : std::string();
+  return MacroLibraryPath(pathOption, DefaultMacroFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+}
+
+std::optional<MacroLibraryStore> OpenLibrary(const MacroArgs& args, std::ostream& err) {
+  auto store = MacroLibraryStore::Open(LibraryFile(args));
+  if (!store) {
+    Fail(err, store.error().context);
+    return std::nullopt;
+  }
+  return std::move(store).value();
+}
+
+bool ValidIndex(const MacroLibraryStore& store, int index, std::ostream& err) {
+  const int count = store.Library().Count();
+  if (index >= 0 && index < count) return true;
+  err << "veltraxctl: there is no macro " << index << "; the library holds " << count
+      << (count == 1 ? " macro" : " macros") << "\n";
+  return false;
+}
+
+// A library change: reports the refusal or a save failure.
+int Finish(const LibraryOutcome& outcome, std::ostream& err, const std::string& refusedWithoutMessage) {
+  if (!outcome.message.empty()) return Fail(err, outcome.message);
+  if (!outcome.changed) return Fail(err, refusedWithoutMessage);
+  return 0;
+}
+
+std::optional<std::vector<uint8_t>> ReadInput(const std::string& file, std::ostream& err) {
+  auto bytes = ReadWholeFile(file);
+  if (!bytes) {
+    Fail(err, bytes.error().context);
+    return std::nullopt;
+  }
+  return std::move(bytes).value();
+}
+
+Result<DeviceImage> ReadProfile(const std::string& file, const TextTable& texts) {
+  auto bytes = ReadWholeFile(file);
+  if (!bytes) return bytes.error();
+  if (bytes.value().size() != kImageSize || bytes.value()[kTypeMarkerAddress] != kTypeMarker) {
+    return Error{ErrorKind::BadFormat, file + ": " + texts.Text("Str102")};
+  }
+  DeviceImage image;
+  std::copy(bytes.value().begin(), bytes.value().end(), image.begin());
+  return image;
+}
+
+ButtonCodeTexts CodeTextsOf(const DataBuf& dataBuf) {
+  ButtonCodeTexts codes;
+  for (KeyProfile profile : {KeyProfile::ModeA, KeyProfile::ModeB}) {
+    for (int button = 1; button <= kButtonsPerProfile; ++button) {
+      codes[AssignTarget{profile, button}.CodeIndex()] = CodeText(dataBuf.ButtonCode(profile, button));
+    }
+  }
+  return codes;
+}
+
+const char* AreaOutcomeText(AreaImportOutcome outcome) {
+  switch (outcome) {
+    case AreaImportOutcome::NoAnswer: return "the mouse does not answer as a VELTRAX mouse; nothing written";
+    case AreaImportOutcome::Rejected: return "the mouse is not a served model; nothing written";
+    case AreaImportOutcome::Refused: return "the mouse refused the write; its macros may be incomplete";
+    case AreaImportOutcome::Differs: return "the mouse reads back other bytes than were written";
+    case AreaImportOutcome::Written: break;
+  }
+  return "";
+}
+
+}  // namespace
+
+int MacroListCommand(const MacroArgs& args, std::ostream& out, std::ostream& err) {
+  auto store = OpenLibrary(args, err);
+  if (!store) return 1;
+  const auto names = store->Library().Names();
+  for (size_t i = 0; i < names.size(); ++i) out << i << "  " << names[i] << "\n";
+  return 0;
+}
+
+int MacroShowCommand(const MacroArgs& args, std::ostream& out, std::ostream& err) {
+  auto store = OpenLibrary(args, err);
+  if (!store) return 1;
+  if (!ValidIndex(*store, args.index, err)) return 1;
+  const MacroContent& content = store->Library().Record(args.index).content;
+  if (ShowsEmpty(content)) return 0;
+  for (const std::string& row : DecodeMacroContent(content).rows.rows) out << ShownText(row) << "\n";
+  return 0;
+}
+
+int MacroNewCommand(const MacroArgs& args, std::ostream& out, std::ostream& err) {
+  auto store = OpenLibrary(args, err);
+  if (!store) return 1;
+  if (args.name.empty()) return Fail(err, "a macro needs a name", kUsageError);
+  const LanguageTable texts = LoadLanguageTable(kEnglish);
+  const LibraryOutcome outcome = store->ApplyNewName(args.name, texts);
+  if (int status = Finish(outcome, err, "the library already holds 100 macros")) return status;
+  out << outcome.line << "  " << args.name << "\n";
+  return 0;
+}
+
+int MacroRenameCommand(const MacroArgs& args, std::ostream& out, std::ostream& err) {
+  auto store = OpenLibrary(args, err);
+  if (!store) return 1;
+  if (!ValidIndex(*store, args.index, err)) return 1;
+  if (args.name.empty()) return Fail(err, "a macro needs a name", kUsageError);
+  const LanguageTable texts = LoadLanguageTable(kEnglish);
+  if (int status = Finish(store->ApplyRename(args.index, args.name, texts), err, "not renamed")) return status;
+  out << args.index << "  " << args.name << "\n";
+  return 0;
+}
+
+int MacroDeleteCommand(const MacroArgs& args, std::ostream& out, std::ostream& err) {
+  auto store = OpenLibrary(args, err);
+  if (!store) return 1;
+  if (!ValidIndex(*store, args.index, err)) return 1;
+  const std::string name = store->Library().Names()[args.index];
+  const LanguageTable texts = LoadLanguageTable(kEnglish);
+  if (int status = Finish(store->Delete(args.index, texts), err, "not deleted")) return status;
+  out << "deleted " << args.index << "  " << name << "\n";
+  return 0;
+}
+
+int MacroExportCommand(const MacroArgs& args, std::ostream& out, std::ostream& err) {
+  auto store = OpenLibrary(args, err);
+  if (!store) return 1;
+  if (!ValidIndex(*store, args.index, err)) return 1;
+  auto written = store->ExportOne(args.index, args.file);
+  if (!written) return Fail(err, written.error().context);
+  out << "wrote " << written.value().string() << "\n";
+  return 0;
+}
+
+int MacroExportAllCommand(const MacroArgs& args, std::ostream& out, std::ostream& err) {
+  auto store = OpenLibrary(args, err);
+  if (!store) return 1;
+  auto written = store->ExportAll(args.file);
+  if (!written) return Fail(err, written.error().context);
+  out << "wrote " << written.value().string() << "\n";
+  return 0;
+}
+
+int MacroImportCommand(const MacroArgs& args, std::ostream& out, std::ostream& err) {
+  auto store = OpenLibrary(args, err);
+  if (!store) return 1;
+  auto bytes = ReadInput(args.file, err);
+  if (!bytes) return 1;
+  const LanguageTable texts = LoadLanguageTable(kEnglish);
+  const LibraryOutcome outcome = store->ImportOne(*bytes, texts);
+  if (int status = Finish(outcome, err, "the library holds 99 or more macros; Import One takes no more")) {
+    return status;
+  }
+  out << outcome.line << "  " << store->Library().Names()[outcome.line] << "\n";
+  return 0;
+}
+
+int MacroImportAllCommand(const MacroArgs& args, std::ostream& out, std::ostream& err) {
+  auto store = OpenLibrary(args, err);
+  if (!store) return 1;
+  auto bytes = ReadInput(args.file, err);
+  if (!bytes) return 1;
+  if (int status = Finish(store->ImportAll(*bytes), err, "not imported")) return status;
+  out << "the library holds " << store->Library().Count() << " macros\n";
+  return 0;
+}
+
+int MacroBindCommand(const MacroArgs& args, std::ostream& out, std::ostream& err) {
+  const bool modeA = args.profile == "A" || args.profile == "a";
+  if (!modeA && args.profile != "B" && args.profile != "b") return Fail(err, "the profile is A or B", kUsageError);
+  if (args.button < 1 || args.button > kButtonsPerProfile) return Fail(err, "the button is 1 to 9", kUsageError);
+  auto store = OpenLibrary(args, err);
+  if (!store) return 1;
+  if (!ValidIndex(*store, args.index, err)) return 1;
+  const LanguageTable texts = LoadLanguageTable(kEnglish);
+  auto image = ReadProfile(args.file, texts);
+  if (!image) return Fail(err, image.error().context);
+
+  if (!ChecksumValid(std::span(image.value()).subspan(kProfileSection.address, kProfileSection.length))) {
+    return Fail(err, "the key profiles in " + args.file +
+                         " fail their checksum; the window would show the built-in defaults instead");
+  }
+  ImageState state;
+  state.workingImage = image.value();
+  ImageToDataBuf(state);
+  BaseMacroTable table = ReadAndRefreshMacro(state.macroBuffer);
+  LibraryMacroSlots baseSlots(store->Library(), table, state.macroBuffer);
+  ButtonCodeTexts codes = CodeTextsOf(state.dataBuf);
+  ButtonAssigner assigner(texts, state.dataBuf, codes);
+  const AssignTarget target{modeA ? KeyProfile::ModeA : KeyProfile::ModeB, args.button, AssignSource::PageLabel};
+  auto outcome = assigner.ChooseBaseMacro(target, args.index, baseSlots);
+  if (!outcome) return Fail(err, "all seven base macro slots are used by other buttons; nothing changed");
+  if (!outcome->accepted) return Fail(err, outcome->message + "; nothing changed");
+
+  StoreChecksum(state.dataBuf.Bytes(kProfileSection));
+  DeviceImage& result = image.value();
+  CopySectionToImage(state.dataBuf, kProfileSection, result);
+  CopyMacroBufferToImage(state.macroBuffer, result);
+  if (Status written = WriteFileAtomically(args.file, result); !written) return Fail(err, written.error().context);
+  out << "Mode " << (modeA ? "A" : "B") << " button " << args.button << ": " << outcome->shownName << " (base macro "
+      << (*BaseMacroSlotOf(outcome->code)) << ", " << CodeText(outcome->code) << ")\n";
+  return 0;
+}
+
+int MacroAreaCommand(Session& session, const MacroArgs& args, std::ostream& out, std::ostream& err) {
+  auto bytes = ReadInput(args.file, err);
+  if (!bytes) return 1;
+  auto area = MacroAreaOfFile(*bytes);
+  if (!area) return Fail(err, args.file + ": " + area.error().context);
+  if (!session.OpenMouse(err)) return 1;
+  const auto areaBytes = std::span<const uint8_t, kMacroAreaBytes>(area.value().data(), kMacroAreaBytes);
+  const AreaImportOutcome outcome = WriteMacroArea(session.Link(), areaBytes);
+  if (outcome != AreaImportOutcome::Written) return Fail(err, AreaOutcomeText(outcome));
+  const BaseMacroTable table = ReadAndRefreshMacro(areaBytes);
+  for (int k = 1; k <= kBaseMacroSlots; ++k) {
+    out << "slot " << k << "  " << (table.names[k - 1].empty() ? "(empty)" : table.names[k - 1]) << "\n";
+  }
+  out << "wrote " << kMacroAreaBytes << " bytes of macros to the mouse\n";
+  return 0;
+}
+
+void AddMacroCommands(CLI::App& app, std::function<int(Session&)>& command) {
+  auto args = std::make_shared<MacroArgs>();
+  CLI::App* macro = app.add_subcommand("macro", "The PC macro library, macro files and the mouse's base macros");
+  macro->require_subcommand(1);
+  macro->add_option("--library", args->library, "Use this library file instead of the user's VELTRAX-Macro.bin");
+
+  using Plain = int (*)(const MacroArgs&, std::ostream&, std::ostream&);
+  auto plain = [&command, args](CLI::App* sub, Plain run) {
+    sub->callback([&command, args, run] {
+      command = [args, run](Session&) { return run(*args, std::cout, std::cerr); };
+    });
+  };
+  auto index = [args](CLI::App* sub) { sub->add_option("INDEX", args->index, "Line of the library, from 0")->required(); };
+  auto file = [args](CLI::App* sub, const char* what) { sub->add_option("FILE", args->file, what)->required(); };
+
+  plain(macro->add_subcommand("list", "List the library's macros"), MacroListCommand);
+  CLI::App* show = macro->add_subcommand("show", "Show a macro's rows as the macro page lists them");
+  index(show);
+  plain(show, MacroShowCommand);
+  CLI::App* add = macro->add_subcommand("new", "Add an empty macro");
+  add->add_option("NAME", args->name, "Up to 16 characters")->required();
+  plain(add, MacroNewCommand);
+  CLI::App* rename = macro->add_subcommand("rename", "Rename a macro");
+  index(rename);
+  rename->add_option("NAME", args->name, "Up to 16 characters")->required();
+  plain(rename, MacroRenameCommand);
+  CLI::App* remove = macro->add_subcommand("delete", "Delete a macro; the later ones move up");
+  index(remove);
+  plain(remove, MacroDeleteCommand);
+  CLI::App* exportOne = macro->add_subcommand("export", "Write one macro to a 256-byte macro file");
+  index(exportOne);
+  file(exportOne, "The file (.bin is appended unless the name ends in it)");
+  plain(exportOne, MacroExportCommand);
+  CLI::App* exportAll = macro->add_subcommand("export-all", "Write the whole library to a 25600-byte file");
+  file(exportAll, "The file (.bin is appended unless the name ends in it)");
+  plain(exportAll, MacroExportAllCommand);
+  CLI::App* importOne = macro->add_subcommand("import", "Append the macro of a single-macro file");
+  file(importOne, "A 256-byte macro file");
+  plain(importOne, MacroImportCommand);
+  CLI::App* importAll = macro->add_subcommand("import-all", "Replace the library's records by those of a file");
+  file(importAll, "A library file");
+  plain(importAll, MacroImportAllCommand);
+  CLI::App* bind = macro->add_subcommand("bind", "Bind a library macro to a button of a profile file");
+  bind->add_option("PROFILE_FILE", args->file, "The profile file, edited in place")->required();
+  bind->add_option("PROFILE", args->profile, "A or B")->required();
+  bind->add_option("BUTTON", args->button, "1 to 9")->required();
+  index(bind);
+  plain(bind, MacroBindCommand);
+  CLI::App* area = macro->add_subcommand("area", "Write a 1792-byte macro area file to the mouse's seven base macros");
+  file(area, "The macro area file");
+  area->callback([&command, args] {
+    command = [args](Session& s) { return MacroAreaCommand(s, *args, std::cout, std::cerr); };
+  });
+}
+
+}  // namespace veltrax::ctl
