@@ -132,9 +132,6 @@ QImage Background(int language) {
     // Footer with the action buttons.
     p.fillRect(QRectF(kCut, 602, kWindowWidth - 2 * kCut, 1), kLine);
     TextAt(p, 35, 620, c.presets, Font(10, QFont::Bold), kFaint);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kAccent);
-    p.drawRect(QRectF(kWindowWidth - 60, kWindowHeight - 3, 40, 1));
   }
   KeyOutside(image);
   return image;
