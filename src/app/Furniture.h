@@ -1,0 +1,34 @@
+#pragma once
+// The window furniture every skinned page carries a copy of: navigation bar,
+// action buttons, window buttons and the web button, with the layout key
+// that places each and the text id of its caption.
+
+#include <span>
+
+namespace veltrax::app {
+
+enum class FurnitureKind {
+  Page,      // page buttons: SetS_ pictures, one of them selected
+  File,      // Save and Load Profile: SetS_ pictures
+  Language,  // language buttons: SetS_ pictures, the chosen one selected
+  Action,    // Confirm, Apply, Read and the restore buttons: BtnS_ pictures
+  Minimise,  // MiniS_ pictures
+  Exit,      // ExitS_ pictures
+  Web,       // WebS_ pictures, placed by the global options
+};
+
+struct FurnitureItem {
+  const char* base;       // "Main" names Btn_Main_1 .. Btn_Main_4 over Img_Main_1 ..
+  FurnitureKind kind;
+  const char* layoutKey;  // "Btn_B1" is placed by Btn_B1_Enable, Btn_B1_X, Btn_B1_Y; null: placed by hand
+  const char* captionId;  // null: no caption from the language table
+};
+
+std::span<const FurnitureItem> FurnitureItems();
+
+// Navigation bar and action captions are set on every copy of their button.
+inline bool IsNavigationKind(FurnitureKind kind) {
+  return kind == FurnitureKind::Page || kind == FurnitureKind::File || kind == FurnitureKind::Language;
+}
+
+}  // namespace veltrax::app
