@@ -41,8 +41,8 @@ std::string GifReason(int code) {
 }
 
 // Paints one frame's pixels onto the canvas, clipped to it.
-void PaintFrame(const SavedImage& frame, const ColorMapObject& colors, int transparent, QImage& canvas) {
-  const GifImageDesc& d = frame.ImageDesc;
+void PaintFrame(const GifImageDesc& d, const std::vector<GifPixelType>& raster, const ColorMapObject& colors,
+                int transparent, QImage& canvas) {
   for (int y = 0; y < d.Height; ++y) {
     const int cy = d.Top + y;
     if (cy < 0 || cy >= canvas.height()) continue;
@@ -50,7 +50,7 @@ void PaintFrame(const SavedImage& frame, const ColorMapObject& colors, int trans
     for (int x = 0; x < d.Width; ++x) {
       const int cx = d.Left + x;
       if (cx < 0 || cx >= canvas.width()) continue;
-      const int index = frame.RasterBits[static_cast<size_t>(y) * d.Width + x];
+      const int index = raster[static_cast<size_t>(y) * d.Width + x];
       if (index == transparent || index >= colors.ColorCount) continue;
       const GifColorType& c = colors.Colors[index];
       line[cx] = qRgba(c.Red, c.Green, c.Blue, 255);
@@ -64,6 +64,43 @@ void ClearRect(const GifImageDesc& d, QImage& canvas) {
     for (int x = std::max(0, d.Left); x < std::min(canvas.width(), d.Left + d.Width); ++x) line[x] = 0;
   }
 }
+
+// Reads the current frame's pixels, in display order also when interlaced.
+bool ReadRaster(GifFileType* gif, std::vector<GifPixelType>& raster) {
+  const GifImageDesc& d = gif->Image;
+  raster.assign(static_cast<size_t>(d.Width) * d.Height, 0);
+  auto line = [&](int y) { return DGifGetLine(gif, raster.data() + static_cast<size_t>(y) * d.Width, d.Width) == GIF_OK; };
+  if (!d.Interlace) {
+    for (int y = 0; y < d.Height; ++y) {
+      if (!line(y)) return false;
+    }
+    return true;
+  }
+  const int offsets[] = {0, 4, 2, 1};
+  const int steps[] = {8, 8, 4, 2};
+  for (int pass = 0; pass < 4; ++pass) {
+    for (int y = offsets[pass]; y < d.Height; y += steps[pass]) {
+      if (!line(y)) return false;
+    }
+  }
+  return true;
+}
+
+// Skips an extension's blocks, keeping a graphic control block's settings.
+bool ReadExtension(GifFileType* gif, GraphicsControlBlock& control) {
+  int code = 0;
+  GifByteType* block = nullptr;
+  if (DGifGetExtension(gif, &code, &block) != GIF_OK) return false;
+  if (code == GRAPHICS_EXT_FUNC_CODE && block != nullptr && block[0] >= 4) {
+    DGifExtensionToGCB(block[0], block + 1, &control);
+  }
+  while (block != nullptr) {
+    if (DGifGetExtensionNext(gif, &block) != GIF_OK) return false;
+  }
+  return true;
+}
+
+constexpr GraphicsControlBlock kNoControl{DISPOSAL_UNSPECIFIED, false, 0, NO_TRANSPARENT_COLOR};
 
 }  // namespace
 
@@ -89,31 +126,42 @@ Result<GifAnimation> DecodeGif(std::span<const uint8_t> bytes) {
   int code = 0;
   std::unique_ptr<GifFileType, GifCloser> gif(DGifOpen(&reader, ReadFromMemory, &code));
   if (!gif) return GifError(GifReason(code));
-  if (DGifSlurp(gif.get()) != GIF_OK) return GifError(GifReason(gif->Error));
   const int width = gif->SWidth;
   const int height = gif->SHeight;
-  if (gif->ImageCount <= 0) return GifError("no frames");
-  if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide ||
-      int64_t{width} * height * gif->ImageCount > kMaxTotalPixels) {
+  if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) {
     return GifError("size " + std::to_string(width) + " x " + std::to_string(height) + " refused");
   }
   GifAnimation animation;
   animation.size = QSize(width, height);
   QImage canvas(width, height, QImage::Format_ARGB32);
   canvas.fill(0);
-  for (int i = 0; i < gif->ImageCount; ++i) {
-    const SavedImage& frame = gif->SavedImages[i];
-    const ColorMapObject* colors = frame.ImageDesc.ColorMap ? frame.ImageDesc.ColorMap : gif->SColorMap;
-    if (colors == nullptr || frame.RasterBits == nullptr) return GifError("frame " + std::to_string(i) + " has no colours");
-    GraphicsControlBlock control{DISPOSAL_UNSPECIFIED, false, 0, NO_TRANSPARENT_COLOR};
-    DGifSavedExtensionToGCB(gif.get(), i, &control);
-    const QImage before = control.DisposalMode == DISPOSE_PREVIOUS ? canvas.copy() : QImage();
-    PaintFrame(frame, *colors, control.TransparentColor, canvas);
-    const int delay = control.DelayTime * 10;
-    animation.frames.push_back(GifFrame{canvas.copy(), delay < 20 ? 100 : delay});
-    if (control.DisposalMode == DISPOSE_BACKGROUND) ClearRect(frame.ImageDesc, canvas);
-    if (control.DisposalMode == DISPOSE_PREVIOUS) canvas = before;
+  GraphicsControlBlock control = kNoControl;
+  std::vector<GifPixelType> raster;
+  int64_t pixels = 0;
+  // Record by record rather than DGifSlurp, so that a frame's size is
+  // checked before its pixels are allocated.
+  for (GifRecordType type = UNDEFINED_RECORD_TYPE; type != TERMINATE_RECORD_TYPE;) {
+    if (DGifGetRecordType(gif.get(), &type) != GIF_OK) return GifError(GifReason(gif->Error));
+    if (type == EXTENSION_RECORD_TYPE) {
+      if (!ReadExtension(gif.get(), control)) return GifError(GifReason(gif->Error));
+    } else if (type == IMAGE_DESC_RECORD_TYPE) {
+      if (DGifGetImageDesc(gif.get()) != GIF_OK) return GifError(GifReason(gif->Error));
+      const GifImageDesc& d = gif->Image;
+      pixels += int64_t{width} * height + int64_t{d.Width} * d.Height;
+      if (d.Width > kMaxSide || d.Height > kMaxSide || pixels > kMaxTotalPixels) return GifError("frames too large");
+      const ColorMapObject* colors = d.ColorMap ? d.ColorMap : gif->SColorMap;
+      if (colors == nullptr) return GifError("a frame has no colours");
+      if (!ReadRaster(gif.get(), raster)) return GifError(GifReason(gif->Error));
+      const QImage before = control.DisposalMode == DISPOSE_PREVIOUS ? canvas.copy() : QImage();
+      PaintFrame(d, raster, *colors, control.TransparentColor, canvas);
+      const int delay = control.DelayTime * 10;
+      animation.frames.push_back(GifFrame{canvas.copy(), delay < 20 ? 100 : delay});
+      if (control.DisposalMode == DISPOSE_BACKGROUND) ClearRect(d, canvas);
+      if (control.DisposalMode == DISPOSE_PREVIOUS) canvas = before;
+      control = kNoControl;
+    }
   }
+  if (animation.frames.empty()) return GifError("no frames");
   return animation;
 }
 

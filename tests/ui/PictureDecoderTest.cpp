@@ -178,6 +178,20 @@ class GifBuilder {
     std::vector<GifPixelType> line(static_cast<size_t>(width), static_cast<GifPixelType>(color));
     for (int y = 0; y < height; ++y) EGifPutLine(gif_, line.data(), width);
   }
+  // Rows of colour (row % 4), written in the interlaced passes' order.
+  void InterlacedFrame(int width, int height) {
+    EGifPutImageDesc(gif_, 0, 0, width, height, true, nullptr);
+    const int offsets[] = {0, 4, 2, 1};
+    const int steps[] = {8, 8, 4, 2};
+    for (int pass = 0; pass < 4; ++pass) {
+      for (int y = offsets[pass]; y < height; y += steps[pass]) {
+        std::vector<GifPixelType> line(static_cast<size_t>(width), static_cast<GifPixelType>(y % 4));
+        EGifPutLine(gif_, line.data(), width);
+      }
+    }
+  }
+  // Only the descriptor of a frame, claiming any size.
+  void FrameHeader(int width, int height) { EGifPutImageDesc(gif_, 0, 0, width, height, false, nullptr); }
   std::vector<uint8_t> Finish() {
     int error = 0;
     EGifCloseFile(gif_, &error);
@@ -212,6 +226,23 @@ TEST(GifDecoder, ComposesFramesWithTransparencyAndDisposal) {
   EXPECT_EQ(a.frames[2].image.pixel(0, 0), qRgb(255, 0, 0));
   EXPECT_EQ(a.frames[3].image.pixel(3, 3), qRgb(0, 0, 255));
   EXPECT_EQ(a.frames[3].image.pixel(2, 2), 0u);
+}
+
+TEST(GifDecoder, ReadsInterlacedFramesInDisplayOrder) {
+  GifBuilder builder(3, 11);
+  builder.InterlacedFrame(3, 11);
+  const Result<GifAnimation> decoded = DecodeGif(builder.Finish());
+  ASSERT_TRUE(decoded.ok()) << decoded.error().context;
+  const QRgb colors[] = {qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)};
+  for (int y = 0; y < 11; ++y) EXPECT_EQ(decoded.value().frames[0].image.pixel(1, y), colors[y % 4]) << y;
+}
+
+TEST(GifDecoder, RefusesHugeFramesBeforeReadingThem) {
+  GifBuilder builder(4, 4);
+  builder.FrameHeader(65535, 65535);
+  const Result<GifAnimation> decoded = DecodeGif(builder.Finish());
+  ASSERT_FALSE(decoded.ok());
+  EXPECT_NE(decoded.error().context.find("too large"), std::string::npos) << decoded.error().context;
 }
 
 TEST(GifDecoder, RefusesDamagedData) {
