@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QRect>
 #include <array>
 #include <string>
 
@@ -109,6 +110,35 @@ TEST(BuiltInLayouts, ShippedValues) {
     EXPECT_EQ(layout.Int("AKC_W"), 240);
     EXPECT_EQ(layout.Int("MK_W_X"), 320);
     EXPECT_EQ(layout.Int("AK_Close_X"), 470);
+  }
+}
+
+TEST(BuiltInLayouts, ShownButtonsFitTheWindowWithoutOverlapping) {
+  struct Control {
+    std::string name;
+    QSize size;
+  };
+  std::vector<Control> controls;
+  for (const char* b : {"Btn_A1", "Btn_A2", "Btn_A8", "Btn_A3", "Btn_A5", "Btn_A6"}) controls.push_back({b, {110, 27}});
+  for (const char* b : {"Btn_A7", "Btn_A4"}) controls.push_back({b, {20, 20}});
+  for (const char* b : {"Btn_B1", "Btn_B2", "Btn_B4", "Btn_B5", "Btn_B11", "Btn_B6", "Btn_B7", "Btn_B8", "Btn_B9",
+                        "Btn_B10"}) {
+    controls.push_back({b, {110, 30}});
+  }
+  for (int k = 1; k <= 9; ++k) controls.push_back({"Key" + std::to_string(k), {170, 27}});
+  for (int n = 1; n <= 3; ++n) {
+    const LayoutTable layout = LoadLayout(n).value();
+    std::vector<std::pair<std::string, QRect>> shown;
+    for (const Control& c : controls) {
+      const Placement place = layout.Place(c.name, kWidth, kHeight);
+      if (place.visible) shown.emplace_back(c.name, QRect(QPoint(place.x, place.y), c.size));
+    }
+    for (size_t i = 0; i < shown.size(); ++i) {
+      EXPECT_TRUE(QRect(0, 0, kWidth, kHeight).contains(shown[i].second)) << n << " " << shown[i].first;
+      for (size_t j = i + 1; j < shown.size(); ++j) {
+        EXPECT_FALSE(shown[i].second.intersects(shown[j].second)) << shown[i].first << " " << shown[j].first;
+      }
+    }
   }
 }
 
