@@ -51,6 +51,8 @@ class ImageFlows final : public WatchListener {
   ImageState& State() { return state_; }
   const ImageState& State() const { return state_; }
   bool PagesLocked() const { return pagesLocked_; }
+  // How the last ReadDevInfo ended, also when a save ran it.
+  ReadOutcome LastReadOutcome() const { return lastRead_; }
   // Rev_Manu_ID and Rev_Pro_ID of the global options: a second accepted
   // identity pair beside the one of default image 1.
   void SetReserveIds(int manufacturerId, int productId) { reserveIds_ = {manufacturerId, productId}; }
@@ -62,7 +64,7 @@ class ImageFlows final : public WatchListener {
   void DeviceReady();
 
   // Identifies the open mouse and, when accepted, reads and shows its image.
-  ReadOutcome ReadDevInfo();
+  ReadOutcome ReadDevInfo() { return lastRead_ = IdentifyAndRead(); }
   // Reads the whole image inside the transaction ReadDevInfo opened, and ends it.
   bool Btn_Read();
 
@@ -94,6 +96,7 @@ class ImageFlows final : public WatchListener {
   void ProcessMessages() override { host_.ProcessMessages(); }
 
  private:
+  ReadOutcome IdentifyAndRead();
   void Say(std::string_view id, MessageStyle style = MessageStyle::Dialog);
   void LockPages();
   void UnlockPages();
@@ -110,6 +113,7 @@ class ImageFlows final : public WatchListener {
   const TextTable& texts_;
   ImageState state_;
   std::pair<int, int> reserveIds_{0, 0};
+  ReadOutcome lastRead_ = ReadOutcome::NoAnswer;
   bool pagesLocked_ = true;  // the overlays are visible from the window's creation
 };
 

@@ -85,7 +85,7 @@ void ImageFlows::DeviceReady() {
   UnlockPages();
 }
 
-ReadOutcome ImageFlows::ReadDevInfo() {
+ReadOutcome ImageFlows::IdentifyAndRead() {
   const GateOutcome gate = link_.IdentityGate(DeviceLink::ModelReset::Clear);
   if (gate == GateOutcome::NoMarker) return ReadOutcome::NoMarker;
   if (!NeedsTransactionEnd(gate)) return ReadOutcome::NoAnswer;

@@ -1,34 +1,14 @@
 #include "DeviceCommands.h"
 
-#include <unistd.h>
-
 #include <array>
 #include <ostream>
 
-#include "base/FileIo.h"
 #include "device/ServedModel.h"
 
 namespace veltrax::ctl {
 namespace {
 
 constexpr int kIdentityAddress = 54;
-
-// Shows how far a transfer is, on a terminal only.
-class ProgressHost final : public LinkHost {
- public:
-  ProgressHost(std::ostream& err, const char* what) : err_(err), what_(what), shown_(::isatty(STDERR_FILENO)) {}
-  ~ProgressHost() override {
-    if (shown_) err_ << "\r\033[K" << std::flush;
-  }
-  void ChunkDone(int done, int total) override {
-    if (shown_) err_ << "\r" << what_ << " " << done << "/" << total << std::flush;
-  }
-
- private:
-  std::ostream& err_;
-  const char* what_;
-  bool shown_;
-};
 
 const char* ModelName(uint32_t code) {
   switch (code) {
@@ -104,39 +84,6 @@ int InfoCommand(Session& session, std::ostream& out, std::ostream& err) {
     status = 1;
   }
   return status;
-}
-
-int ReadCommand(Session& session, const std::string& file, std::ostream& out, std::ostream& err) {
-  GateOutcome gate = OpenAndGate(session, err);
-  if (!NeedsTransactionEnd(gate)) return 1;
-  DeviceLink& link = session.Link();
-  std::array<uint8_t, kMemorySize> image{};
-  TransferResult read;
-  if (gate == GateOutcome::Passed) {
-    ProgressHost progress(err, "Reading");
-    link.SetHost(&progress);
-    read = link.ReadMemory(0, kMemorySize, image, kMemorySize - 1);
-    link.SetHost(nullptr);
-  }
-  const bool closed = link.CloseTransaction();
-  if (gate != GateOutcome::Passed) return 1;
-  if (!read.accepted) {
-    err << "veltraxctl: the mouse refused the read; " << file << " not written\n";
-    return 1;
-  }
-  if (read.failedChunks > 0) {
-    err << "veltraxctl: read damaged: " << read.failedChunks << " of " << read.chunks << " chunks failed; " << file
-        << " not written\n";
-    return 1;
-  }
-  if (!closed) err << "veltraxctl: warning: the mouse did not acknowledge the end of the transaction\n";
-  Status written = WriteFileAtomically(file, image);
-  if (!written) {
-    err << "veltraxctl: " << written.error().context << "\n";
-    return 1;
-  }
-  out << "read " << kMemorySize << " bytes into " << file << "\n";
-  return 0;
 }
 
 int ButtonsCommand(Session& session, std::ostream& out, std::ostream& err) {

@@ -10,7 +10,6 @@ namespace veltrax::ctl {
 
 int ListCommand(Session& session, std::ostream& out);
 int InfoCommand(Session& session, std::ostream& out, std::ostream& err);
-int ReadCommand(Session& session, const std::string& file, std::ostream& out, std::ostream& err);
 int ButtonsCommand(Session& session, std::ostream& out, std::ostream& err);
 
 }  // namespace veltrax::ctl

@@ -5,6 +5,7 @@
 
 #include "device/HidapiTransport.h"
 #include "device/ServedModel.h"
+#include "image/DefaultImages.h"
 
 namespace veltrax::ctl {
 
@@ -18,6 +19,7 @@ Result<std::unique_ptr<Session>> Session::Create(const GlobalOptions& options) {
   std::unique_ptr<Session> session(new Session());
   if (options.simulate) {
     SimOptions sim;
+    sim.initialMemory = DefaultImage(1);  // a new simulated mouse leaves the factory
     for (const std::string& fault : options.faults) {
       Status parsed = ParseSimFault(fault, sim.faults);
       if (!parsed) return parsed.error();
