@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "app/WindowShape.h"
+
 namespace veltrax::app {
 
 namespace {
@@ -11,7 +13,7 @@ QImage BlackSeeThrough(const QImage& frame) {
   for (int y = 0; y < image.height(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
     for (int x = 0; x < image.width(); ++x) {
-      if ((line[x] & 0x00FFFFFF) == 0) line[x] = 0;
+      if ((line[x] & 0x00FFFFFF) == 0 || qAlpha(line[x]) == 0) line[x] = 0;
     }
   }
   return image;
@@ -37,14 +39,19 @@ LoadingWindow::LoadingWindow()
 void LoadingWindow::SetFrames(const std::vector<LoadingFrame>& frames) {
   pixmaps_.clear();
   delays_.clear();
+  masks_.clear();
   for (const LoadingFrame& frame : frames) {
-    pixmaps_.push_back(QPixmap::fromImage(BlackSeeThrough(frame.image)));
+    const QImage image = BlackSeeThrough(frame.image);
+    pixmaps_.push_back(QPixmap::fromImage(image));
+    QRegion shape = OutlineOf(image, qRgba(0, 0, 0, 0));
+    shape.translate((kWidth - image.width()) / 2, (kHeight - image.height()) / 2);
+    masks_.push_back(shape);
     delays_.push_back(frame.delayMs > 0 ? frame.delayMs : 100);
   }
   frame_ = 0;
   // The animation runs from creation on, shown or not.
   if (!pixmaps_.empty()) timer_.start(delays_.front());
-  update();
+  ShowFrame();
 }
 
 void LoadingWindow::ShowCentredOver(const QRect& mainWindow) {
@@ -64,7 +71,13 @@ void LoadingWindow::NextFrame() {
   if (pixmaps_.empty()) return;
   frame_ = (frame_ + 1) % static_cast<int>(pixmaps_.size());
   timer_.start(delays_[frame_]);
-  if (isVisible()) update();
+  if (isVisible()) ShowFrame();
+}
+
+void LoadingWindow::ShowFrame() {
+  // Without a compositor the black parts are cut away by the mask.
+  if (frame_ < static_cast<int>(masks_.size())) setMask(masks_[frame_]);
+  update();
 }
 
 void LoadingWindow::paintEvent(QPaintEvent*) {

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 #include <vector>
@@ -42,9 +43,11 @@ class LoadingWindow : public QWidget {
 
  private:
   void NextFrame();
+  void ShowFrame();
 
   std::vector<QPixmap> pixmaps_;
   std::vector<int> delays_;
+  std::vector<QRegion> masks_;
   int frame_ = 0;
   QTimer timer_;
 };

@@ -227,7 +227,11 @@ void MainWindow::PageButtonClick(Page page) {
     case NavigationOutcome::Switched: break;
   }
   host_->HideAllMenu();
+  // The selection is set before the pages change, so that the leave event
+  // of a button hidden under the pointer restores the new selection.
+  static const char* const kButtons[] = {"Main", "Second", "Adv", "Breath", "Macro", "Engineer"};
   chrome_->ResetNavigationPictures();
+  chrome_->SelectPageButton(QString::fromLatin1(kButtons[static_cast<int>(page)]));
   if (page == Page::Engineer) {
     SetEngineerWindowSize();
   } else {
@@ -235,8 +239,6 @@ void MainWindow::PageButtonClick(Page page) {
   }
   ShowContainer(ContainerOf(page));
   if (page == Page::ModeA || page == Page::ModeB) RefreshKeyLabels();
-  static const char* const kButtons[] = {"Main", "Second", "Adv", "Breath", "Macro", "Engineer"};
-  chrome_->SelectPageButton(QString::fromLatin1(kButtons[static_cast<int>(page)]));
   ShowPageContent(page);
 }
 

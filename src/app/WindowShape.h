@@ -1,12 +1,12 @@
 #pragma once
-// The window's outline: every pixel of the background that is not maroon
-// (128, 0, 0), the see-through colour.
+// A window's outline: every pixel of its picture that is not the see-through
+// colour (maroon 128, 0, 0 for the main window).
 
 #include <QImage>
 #include <QRegion>
 
 namespace veltrax::app {
 
-QRegion OutlineOf(const QImage& background);
+QRegion OutlineOf(const QImage& picture, QRgb seeThrough = qRgb(128, 0, 0));
 
 }  // namespace veltrax::app
