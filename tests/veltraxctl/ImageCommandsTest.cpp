@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <nlohmann/json.hpp>
+
+#include "CliRun.h"
+#include "base/FileIo.h"
+#include "image/DefaultImages.h"
+#include "image/SectionChecks.h"
+
+namespace veltrax {
+namespace {
+
+namespace fs = std::filesystem;
+using test::RunCtl;
+
+class ImageCommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = fs::temp_directory_path() / ("veltraxctl-image-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    state = (folder / "mouse.bin").string();
+  }
+  void TearDown() override { fs::remove_all(folder); }
+  std::string Sim(const std::string& faults = "") { return "--simulate=" + state + " " + faults + " "; }
+  std::string File(const char* name, const DeviceImage& image) {
+    const std::string path = (folder / name).string();
+    EXPECT_TRUE(WriteFileAtomically(path, image).ok());
+    return path;
+  }
+  nlohmann::json ShowJson(const std::string& file = "") {
+    auto run = RunCtl(Sim() + "show --json " + file);
+    EXPECT_EQ(run.status, 0) << run.out;
+    return nlohmann::json::parse(run.out.substr(run.out.find('{')), nullptr, false);
+  }
+
+  fs::path folder;
+  std::string state;
+};
+
+TEST_F(ImageCommandsTest, NewSimulatedMouseShowsTheFactorySettings) {
+  const nlohmann::json d = ShowJson();
+  EXPECT_EQ(d["ledType"], "MCU LED");
+  EXPECT_EQ(d["dpi"]["levels"], 4);
+  EXPECT_EQ(d["dpi"]["values"], nlohmann::json({800, 1600, 2400, 3200, 4800, 6400, 3200}));
+  EXPECT_EQ(d["dpi"]["current"], 1);
+  EXPECT_TRUE(d["dpi"]["aim"].is_null());
+  ASSERT_EQ(d["buttons"]["A"].size(), 9U);
+  EXPECT_EQ(d["buttons"]["B"][8]["code"], "0600F0");
+  EXPECT_EQ(d["fireKey"]["shots"], 3);
+  EXPECT_EQ(d["fireKey"]["intervalMs"], 48);
+  EXPECT_EQ(d["keyMode"], "Mode A");
+  EXPECT_EQ(d["keyModeMemory"], "Save");
+  EXPECT_EQ(d["sensorOrientation"], "180°");
+  EXPECT_EQ(d["vendorCode"], 255);
+  EXPECT_EQ(d["repaired"], nlohmann::json::array());
+}
+
+TEST_F(ImageCommandsTest, ShowOfADamagedFileNamesTheRepairedSections) {
+  DeviceImage image = DefaultImage(1);
+  image[0x007] = 0x0C;  // an index outside the DPI table
+  StoreChecksum(std::span(image).subspan(0, 48));
+  image[0x041] = 0x0A;  // profile changed without its checksum
+  image[0x0F8] = 0x01;
+  const nlohmann::json d = ShowJson(File("d.bin", image));
+  EXPECT_TRUE(d["dpi"]["values"][1].is_null());
+  EXPECT_EQ(d["repaired"], nlohmann::json({"ProfileSection", "FireKeySection"}));
+  EXPECT_EQ(d["fireKey"]["intervalMs"], 100 * 8);
+}
+
+// Real protocol pauses: one write here, the other flows are tested on virtual time.
+TEST_F(ImageCommandsTest, WriteVerifies) {
+  DeviceImage image = DefaultImage(1);
+  image[0x500] = 0x42;
+  const std::string file = File("p.bin", image);
+  auto run = RunCtl(Sim() + "write " + file);
+  ASSERT_EQ(run.status, 0) << run.out;
+  EXPECT_EQ(ReadWholeFile(state).value(), std::vector<uint8_t>(image.begin(), image.end()));
+}
+
+TEST_F(ImageCommandsTest, StuckByteEndsWriteWithFail) {
+  auto run = RunCtl(Sim("--sim-fault=stuck:0x300 --trace") + "write " + File("p.bin", DefaultImage(1)));
+  EXPECT_NE(run.status, 0);
+  EXPECT_NE(run.out.find("veltraxctl: Fail"), std::string::npos) << run.out;
+  // three repair passes, each a single-byte write of 0x300
+  int repairs = 0;
+  for (size_t at = 0; (at = run.out.find("set 04 06 00 03 01 00", at)) != std::string::npos; ++at) ++repairs;
+  EXPECT_EQ(repairs, 3);
+}
+
+TEST_F(ImageCommandsTest, WriteRefusesWhatIsNoProfile) {
+  DeviceImage zeros{};
+  auto run = RunCtl(Sim() + "write " + File("z.bin", zeros));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.out.find("VELTRAXData.bin file type error"), std::string::npos) << run.out;
+  EXPECT_EQ(ReadWholeFile(state).value(), std::vector<uint8_t>(DefaultImage(1).begin(), DefaultImage(1).end()));
+  run = RunCtl(Sim() + "write " + (folder / "missing.bin").string());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.out.find("missing.bin"), std::string::npos) << run.out;
+}
+
+}  // namespace
+}  // namespace veltrax
