@@ -1,6 +1,8 @@
 // veltrax-bench transfer: times a whole-image read and write against the
 // simulated mouse answering at once, in real time, against the protocol's
 // floor (the sum of its fixed pauses).
+// veltrax-bench apply: the same for the whole Apply flow (gate, write,
+// read-back, end of the transaction). veltrax-bench startup: see Startup.h.
 
 #include <sys/resource.h>
 
@@ -9,8 +11,11 @@
 #include <cstring>
 #include <vector>
 
+#include "Startup.h"
 #include "device/DeviceLink.h"
 #include "device/ServedModel.h"
+#include "image/DefaultImages.h"
+#include "image/ImageFlows.h"
 #include "sim/SimulatedMouse.h"
 
 namespace {
@@ -71,10 +76,34 @@ int Transfer() {
   return 0;
 }
 
+// Begin and status query, the write, the read-back, reload and end.
+constexpr double kApplyFloorMs = 4 * kCommandTiming.pauseAfterSet + kWriteFloorMs + kReadFloorMs;
+
+int Apply() {
+  SimulatedMouse mouse(SimFaults{}, DefaultImage(1));
+  RealSleeper sleeper;
+  DeviceLink link(mouse, sleeper);
+  FlowHost host;
+  MapTextTable texts;
+  ImageFlows flows(link, sleeper, host, texts);
+  flows.InitNoDevice();
+  uint32_t version = kRequiredRelease;
+  if (!link.OpenDevice(kServedVendorId, kServedProductId, version)) {
+    std::fprintf(stderr, "veltrax-bench: the simulated mouse does not open\n");
+    return 1;
+  }
+  const Timing apply = Measure([&] { return flows.DownloadParameter() == WriteOutcome::Verified; });
+  std::printf("apply_ms=%.1f apply_floor_ms=%.0f apply_ratio=%.4f apply_cpu_ms=%.1f\n", apply.wallMs, kApplyFloorMs,
+              apply.wallMs / kApplyFloorMs, apply.cpuMs);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc == 2 && std::strcmp(argv[1], "transfer") == 0) return Transfer();
-  std::fprintf(stderr, "usage: veltrax-bench transfer\n");
+  if (argc == 2 && std::strcmp(argv[1], "apply") == 0) return Apply();
+  if (argc == 2 && std::strcmp(argv[1], "startup") == 0) return Startup(argc, argv);
+  std::fprintf(stderr, "usage: veltrax-bench transfer | apply | startup\n");
   return 2;
 }

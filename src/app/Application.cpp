@@ -47,7 +47,7 @@ Result<std::unique_ptr<Application>> Application::Create(const AppOptions& optio
   app->link_ = std::make_unique<DeviceLink>(*app->transport_, app->sleeper_);
   app->window_ = std::make_unique<MainWindow>(*app->link_, app->sleeper_, options.simulate);
   app->loading_ = std::make_unique<LoadingWindow>();
-  app->loading_->SetFrames(LoadingFrames());
+  app->loading_->SetFrameSource(LoadingFrames);
   app->window_->SetLoadingWindow(app->loading_.get());
   return app;
 }

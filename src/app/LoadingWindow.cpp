@@ -55,6 +55,10 @@ void LoadingWindow::SetFrames(const std::vector<LoadingFrame>& frames) {
 }
 
 void LoadingWindow::ShowCentredOver(const QRect& mainWindow) {
+  if (frameSource_) {
+    SetFrames(frameSource_());
+    frameSource_ = nullptr;
+  }
   move(LoadingPosition(mainWindow, size()));
   // Topmost already: raised once when it appears.
   if (!isVisible()) {

@@ -8,6 +8,7 @@
 #include <QRegion>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 namespace veltrax::app {
@@ -31,6 +32,9 @@ class LoadingWindow : public QWidget {
 
   // The animation's frames; black pixels become see-through.
   void SetFrames(const std::vector<LoadingFrame>& frames);
+  // Frames decoded only when the window is first shown, which keeps them
+  // off the way to the main window's first frame.
+  void SetFrameSource(std::function<std::vector<LoadingFrame>()> source) { frameSource_ = std::move(source); }
   // Centred over the main window, shown and raised.
   void ShowCentredOver(const QRect& mainWindow);
   // The first placement: centred horizontally, 40 pixels below the centre.
@@ -45,6 +49,7 @@ class LoadingWindow : public QWidget {
   void NextFrame();
   void ShowFrame();
 
+  std::function<std::vector<LoadingFrame>()> frameSource_;
   std::vector<QPixmap> pixmaps_;
   std::vector<int> delays_;
   std::vector<QRegion> masks_;

@@ -276,12 +276,11 @@ void MainWindow::ApplyLanguage() {
   if (auto layout = LoadLayout(currentLanguage_)) layout_ = std::move(layout).value();
   chrome_->ApplyLayout(layout_, baseSize_);
   for (int k = 1; k <= 4; ++k) {
-    const QString name = LanguagePicture(QStringLiteral("Back%1").arg(k).toLatin1().constData());
-    PictureView* content = pages_[k - 1]->Content();
-    content->SetPicture(name, skin_.Picture(name));
     const std::string key = "P" + std::to_string(k);
-    content->move(layout_.IntOr(key + "_X", 0), layout_.IntOr(key + "_Y", 0));
+    pages_[k - 1]->Content()->move(layout_.IntOr(key + "_X", 0), layout_.IntOr(key + "_Y", 0));
   }
+  // The other pages take their content picture when they are chosen.
+  ShowPageContent(navigation_.CurrentPage());
   ApplyLanguageTexts();
 }
 
