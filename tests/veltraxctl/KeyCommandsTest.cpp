@@ -125,5 +125,25 @@ TEST_F(AssignCommandTest, FilesThatAreNoProfileAreRefused) {
   EXPECT_EQ(Assign("A 2 'Right Key'").out.find("100 bytes") != std::string::npos, true);
 }
 
+TEST_F(AssignCommandTest, ShowNamesTheButtonsInTheChosenLanguage) {
+  ASSERT_EQ(Assign("A 2 combo:Ctrl+F4").status, 0);
+  ASSERT_EQ(Assign("A 3 code:060121").status, 0);  // a macro slot that holds nothing
+  const struct {
+    const char* lang;
+    std::vector<const char*> says;
+  } cases[] = {
+      {"", {"1  010100  Left Key", "2  02013D  Ctrl+F4", "3  060121  \n", "6  050000  DPI Loop"}},
+      {"--lang 1", {"1  010100  Left Key", "6  050000  DPI Loop"}},
+      {"--lang 2", {"1  010100  左鍵", "2  02013D  Ctrl+F4"}},
+      {"--lang 3", {"6  050000  CPI Loop", "9  0600F0  Fire Key"}},
+  };
+  for (const auto& c : cases) {
+    auto run = RunCtl(std::string("show ") + c.lang + " " + file);
+    EXPECT_EQ(run.status, 0) << run.out;
+    for (const char* said : c.says) EXPECT_NE(run.out.find(said), std::string::npos) << c.lang << ": " << run.out;
+  }
+  EXPECT_NE(RunCtl("show --lang 4 " + file).status, 0);
+}
+
 }  // namespace
 }  // namespace veltrax

@@ -97,11 +97,11 @@ nlohmann::json DpiOrNull(int index) {
 
 std::string SelectedText(const Selector& s) { return s.itemIndex >= 0 ? s.items[s.itemIndex] : std::string(); }
 
-nlohmann::json Describe(const ImageState& state) {
+nlohmann::json Describe(const ImageState& state, int language) {
   const EngineerControls& c = state.controls;
   DeviceImage shown = state.workingImage;  // with the repaired sections the pages show
   for (const Section& s : kParameterSections) CopySectionToImage(state.dataBuf, s, shown);
-  const std::array<std::string, 18> names = ButtonNames(shown, kEnglish);
+  const std::array<std::string, 18> names = ButtonNames(shown, language);
 
   nlohmann::json values = nlohmann::json::array();
   for (const Selector& s : c.cb_CPI) values.push_back(DpiOrNull(s.itemIndex));
@@ -197,7 +197,8 @@ int ResetCommand(Session& session, int n, std::ostream& out, std::ostream& err) 
   return WriteResult(run.flows.DefaultParameter(n), "default image " + std::to_string(n), out, err);
 }
 
-int ShowCommand(Session& session, const std::string& file, bool json, std::ostream& out, std::ostream& err) {
+int ShowCommand(Session& session, const std::string& file, bool json, int language, std::ostream& out,
+                std::ostream& err) {
   std::unique_ptr<FlowRun> run;
   if (file.empty()) {
     if (!session.OpenMouse(err)) return 1;
@@ -226,7 +227,7 @@ int ShowCommand(Session& session, const std::string& file, bool json, std::ostre
     ImageToDataBuf(state);
     DataBufToUI(state.dataBuf, state.controls, run->host);
   }
-  const nlohmann::json description = Describe(run->flows.State());
+  const nlohmann::json description = Describe(run->flows.State(), language);
   if (json) {
     out << description.dump(2) << "\n";
   } else {
@@ -262,8 +263,13 @@ void AddImageCommands(CLI::App& app, std::function<int(Session&)>& command) {
   auto* show = app.add_subcommand("show", "Show the settings of a profile FILE, or of the mouse without FILE");
   show->add_option("FILE", *file, "A 2048-byte image file");
   show->add_flag("--json", *json, "Print one JSON object (schema in the README)");
-  show->callback([&command, file, json] {
-    command = [file, json](Session& s) { return ShowCommand(s, *file, *json, std::cout, std::cerr); };
+  auto language = std::make_shared<int>(1);
+  show->add_option("--lang", *language, "Language of the button names: 1 English, 2 Chinese, 3 English (variant)")
+      ->check(CLI::Range(1, 3));
+  show->callback([&command, file, json, language] {
+    command = [file, json, language](Session& s) {
+      return ShowCommand(s, *file, *json, *language, std::cout, std::cerr);
+    };
   });
 }
 

@@ -26,7 +26,9 @@ int ImageReadCommand(Session& session, const std::string& file, std::ostream& ou
 int WriteCommand(Session& session, const std::string& file, std::ostream& out, std::ostream& err);
 // Default image n (1 to 3) to the mouse, verified.
 int ResetCommand(Session& session, int n, std::ostream& out, std::ostream& err);
-// The settings of an image file, or of the mouse when file is empty.
-int ShowCommand(Session& session, const std::string& file, bool json, std::ostream& out, std::ostream& err);
+// The settings of an image file, or of the mouse when file is empty; button
+// names in language 1 to 3.
+int ShowCommand(Session& session, const std::string& file, bool json, int language, std::ostream& out,
+                std::ostream& err);
 
 }  // namespace veltrax::ctl
