@@ -54,6 +54,7 @@ class MacroEditor {
   void ClearRows();
 
   int Line() const { return line_; }
+  // While a recording runs, read the rows through Recorder().WithRows.
   const MacroRowList& Rows() const { return rows_; }
   int SelectedRow() const { return selectedRow_; }
   void SelectRow(int row);

@@ -67,6 +67,7 @@ void MacroRecorder::Begin(MacroRowList& rows, int& selected, const RecorderDelay
 }
 
 void MacroRecorder::StartWhole(MacroRowList& rows, int& selected, const RecorderDelays& delays) {
+  Stop();
   rows.clear();
   selected = -1;
   used_ = 0;
@@ -75,6 +76,7 @@ void MacroRecorder::StartWhole(MacroRowList& rows, int& selected, const Recorder
 
 bool MacroRecorder::StartInsert(MacroRowList& rows, int& selected, int at, InsertSide side, int lengthByte,
                                 const RecorderDelays& delays) {
+  Stop();
   if (at < 0 || at >= static_cast<int>(rows.rows.size()) || lengthByte >= kRecordBudgetLimit) return false;
   if (LimitReached()) return false;
   {

@@ -3,6 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "base/FileIo.h"
+#include "macro/MacroName.h"
+
 namespace veltrax {
 namespace {
 
@@ -160,6 +163,21 @@ TEST(MacroCodecTest, EventsBeyondTwoHundredTwentyOneBytesCannotBeStored) {
   EXPECT_TRUE(EncodeMacroRows({"00", rows}, 0));
   rows.push_back(ButtonRow(false, MouseButton::Left));
   EXPECT_FALSE(EncodeMacroRows({"00", rows}, 0));
+}
+
+TEST(MacroCodecTest, AHandWrittenMacroFileDecodesToItsRowsAndBack) {
+  auto bytes = ReadWholeFile(std::string(VELTRAX_TEST_DATA) + "/macro/burst.bin");
+  ASSERT_TRUE(bytes) << bytes.error().context;
+  const MacroRecord record = MacroRecord::FromBytes(bytes.value());
+  EXPECT_EQ(MacroNameText(record.name), "Burst");
+  EXPECT_TRUE(IsValidMacroContent(record.content));
+  DecodedMacro decoded = DecodeMacroContent(record.content);
+  EXPECT_EQ(decoded.playMode, std::optional<uint8_t>(kReleaseForStop));
+  EXPECT_EQ(decoded.rows.header, "10");
+  EXPECT_THAT(Shown(decoded.rows.rows),
+              ElementsAre("Ctrl", "48 ms", "A", "3000 ms", "A", "Ctrl", "LeftKey", "LeftKey", "X-Axis  -12",
+                          "Y-Axis  12", "Rep-Start  10", "Rep-Stop", "Backward", "Backward"));
+  EXPECT_EQ(EncodeMacroRows(decoded.rows, kReleaseForStop), std::optional(record.content));
 }
 
 }  // namespace
