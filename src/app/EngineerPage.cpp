@@ -27,12 +27,18 @@ QString Caption(int row, int column, const QString& fallback) {
 EngineerPage::EngineerPage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("gbPage6"));
   resize(kWidth, kHeight);
-  setAutoFillBackground(true);
+  setAttribute(Qt::WA_StyledBackground);
   setStyleSheet(QStringLiteral(
       "#gbPage6 { background: #15171C; } QLabel { color: #D8DEE8; } "
-      "#Img_Logo4 { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #B3121B, stop:1 #3A0A0E); "
+      "#Img_Logo4 { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #0E7C93, stop:1 #15171C); "
       "color: white; font-size: 22px; font-weight: bold; padding-left: 18px; } "
-      "#lbl_Content { color: #9AA4B2; }"));
+      "#lbl_Content { color: #9AA4B2; } "
+      "QTabWidget::pane { border: 1px solid #2C313A; background: #1B1E24; } "
+      "QTabBar::tab { background: #22262E; color: #B8C0CC; padding: 6px 16px; border: 1px solid #2C313A; } "
+      "QTabBar::tab:selected { background: #1B1E24; color: #FFFFFF; border-bottom-color: #1B1E24; } "
+      "QPushButton { background: #262B34; color: #E8ECF2; border: 1px solid #3A414D; border-radius: 3px; } "
+      "QPushButton:hover { background: #2F3642; border-color: #27C4E0; } "
+      "QPushButton:pressed { background: #1E2229; }"));
 
   banner_ = new QLabel(this);
   banner_->setObjectName(QStringLiteral("Img_Logo4"));
