@@ -243,5 +243,33 @@ TEST_F(MacroEditorTest, AWholeRecordingReplacesTheRowsAndIsSavedWhenStopped) {
   EXPECT_THAT(Saved(), ElementsAre(0x82, 0x05, 0xFE, 0x06, 0x02, 0x05));
 }
 
+TEST_F(MacroEditorTest, AReleaseAtTheLimitEndsAWholeRecordingAndSavesIt) {
+  editor_->ShowMacro(0);
+  editor_->SetPageDelayMode(DelayMode::None);
+  ASSERT_TRUE(editor_->StartRecording());
+  editor_->KeyboardHook1Receive('B', KeyEventType::Pressed);
+  for (int i = 0; i < 54; ++i) {
+    editor_->KeyboardHook1Receive('A', KeyEventType::Pressed);
+    editor_->KeyboardHook1Receive('A', KeyEventType::Released);
+  }
+  editor_->KeyboardHook1Receive('B', KeyEventType::Released);
+  EXPECT_TRUE(editor_->KeyboardHook1Receive('A', KeyEventType::Released).changed);
+  EXPECT_FALSE(editor_->Recorder().Recording());
+  EXPECT_EQ(Saved().size(), 220u);
+}
+
+TEST(MacroLibraryStoreTest, ChangesThatCannotBeSavedAreReported) {
+  MacroLibraryStore store(MacroLibrary{}, "/nonexistent-veltrax-folder/VELTRAX-Macro.bin");
+  const MapTextTable texts{{{"Str106", "This macro already exists"}}};
+  LibraryOutcome added = store.ApplyNewName("One", texts);
+  EXPECT_TRUE(added.changed);
+  EXPECT_THAT(added.message, ::testing::HasSubstr("could not be saved"));
+  LibraryOutcome again = store.ApplyRename(0, "One", texts);
+  EXPECT_FALSE(again.changed);
+  EXPECT_EQ(again.message, "This macro already exists");
+  EXPECT_FALSE(store.ApplyNewName("", texts).changed);
+  EXPECT_EQ(store.Delete(0, texts).line, -1);
+}
+
 }  // namespace
 }  // namespace veltrax
