@@ -66,6 +66,8 @@ class MainWindow : public QWidget {
   ConnectionWatch& Watch() { return *watch_; }
   DeviceLink& Link() { return link_; }
   const GlobalOptions& Options() const { return options_; }
+  // The program's folder with a trailing separator.
+  const QString& ProgramFolder() const { return programFolder_; }
   // The text of an id in the current language.
   QString Text(const char* id) const;
 

@@ -148,6 +148,41 @@ TEST_F(FlowButtonsTest, NoSecondFlowStartsWhileOneRuns) {
   EXPECT_EQ(window_->CurrentPage(), Page::Macro);
 }
 
+// Closes the window from inside the message of a flow.
+class ClosingDialogs final : public UserDialogs {
+ public:
+  MainWindow* window = nullptr;
+  QString file;
+  bool visibleAfterClose = false;
+
+  void ShowMessage(const QString&, const QString&) override {
+    window->close();
+    visibleAfterClose = window->isVisible();
+  }
+  void ShowPlainMessage(const QString&) override {}
+  std::optional<QString> PickSaveFile(const QString&) override { return std::nullopt; }
+  std::optional<QString> PickOpenFile(const QString&) override { return file; }
+};
+
+TEST_F(FlowButtonsTest, ClosingDuringAFlowWaitsForItsEnd) {
+  ConnectMouse();
+  QTemporaryDir dir;
+  {
+    std::ofstream out(dir.filePath("zero.bin").toStdString(), std::ios::binary);
+    const std::vector<char> zeros(2048, 0);
+    out.write(zeros.data(), static_cast<std::streamsize>(zeros.size()));
+  }
+  auto dialogs = std::make_unique<ClosingDialogs>();
+  ClosingDialogs* closing = dialogs.get();
+  closing->window = window_.get();
+  closing->file = dir.filePath("zero.bin");
+  window_->SetDialogs(std::move(dialogs));
+  window_->Btn_Load_0Click();
+  EXPECT_TRUE(closing->visibleAfterClose);
+  EXPECT_FALSE(window_->isVisible());
+  EXPECT_FALSE(link_.IsOpen());
+}
+
 TEST(InputBlocker, DropsClicksOnTheWindowWhileBlocking) {
   QWidget window;
   SkinButton button("Btn_Apply_1", &window);
