@@ -30,8 +30,8 @@ struct EditRequest {
   EditDialog dialog = EditDialog::Delay;
 };
 
-// The insert panel's fields, as text the widgets hold.
-struct InsertFields {
+// The insert panel's fields, as text the widgets hold, and its delay option.
+struct InsertPanel {
   std::string delay = "50";
   std::string x = "12";
   std::string y = "12";
@@ -81,7 +81,7 @@ class MacroEditor {
   bool InsertPanelOpen() const { return insertOpen_; }
   void SetInsertType(InsertType type);
   InsertType CurrentInsertType() const { return insertType_; }
-  InsertFields& Fields() { return fields_; }
+  InsertPanel& Fields() { return fields_; }
   EditorOutcome InsertOk();
   // Rebuilds the rows from the stored content; the remembered top line is
   // for the list view to restore.
@@ -117,7 +117,7 @@ class MacroEditor {
 
   bool insertOpen_ = false;
   InsertType insertType_ = InsertType::DelayFront;
-  InsertFields fields_;
+  InsertPanel fields_;
   int rememberedTop_ = 0;
   int rememberedRow_ = -1;
 };

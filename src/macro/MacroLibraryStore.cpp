@@ -44,16 +44,11 @@ LibraryOutcome MacroLibraryStore::Refused(LibraryRefusal why, const TextTable& t
   return outcome;
 }
 
-LibraryOutcome MacroLibraryStore::ApplyNewName(std::string_view name, const TextTable& texts) {
+LibraryOutcome MacroLibraryStore::ApplyMacroName(PendingName operation, int line, std::string_view name,
+                                                 const TextTable& texts) {
   if (name.empty()) return {};
-  int line = -1;
-  const LibraryRefusal why = library_.AddNew(name, &line);
-  return why == LibraryRefusal::None ? Saved(line) : Refused(why, texts);
-}
-
-LibraryOutcome MacroLibraryStore::ApplyRename(int line, std::string_view name, const TextTable& texts) {
-  if (name.empty()) return {};
-  const LibraryRefusal why = library_.Rename(line, name);
+  const LibraryRefusal why =
+      operation == PendingName::NewMacro ? library_.AddNew(name, &line) : library_.Rename(line, name);
   return why == LibraryRefusal::None ? Saved(line) : Refused(why, texts);
 }
 

@@ -14,6 +14,9 @@
 
 namespace veltrax {
 
+// What the name dialog was opened for.
+enum class PendingName { NewMacro, Rename };
+
 struct LibraryOutcome {
   bool changed = false;  // the library changed (and was saved unless saveError says otherwise)
   int line = -1;         // the line to select afterwards, -1 for none
@@ -35,10 +38,10 @@ class MacroLibraryStore {
   // RefreshPCMacro. A failure keeps its cause for the message.
   Status Save() const;
 
-  // ApplyMacroName for a new macro or for renaming line `line`; an empty
-  // name does nothing. A listed name gives "This macro already exists".
-  LibraryOutcome ApplyNewName(std::string_view name, const TextTable& texts);
-  LibraryOutcome ApplyRename(int line, std::string_view name, const TextTable& texts);
+  // ApplyMacroName, after the name dialog's OK: a new macro, or line
+  // `line` renamed; an empty name does nothing. A listed name gives "This
+  // macro already exists".
+  LibraryOutcome ApplyMacroName(PendingName operation, int line, std::string_view name, const TextTable& texts);
   LibraryOutcome Delete(int line, const TextTable& texts);
   LibraryOutcome ImportOne(std::span<const uint8_t> file, const TextTable& texts);
   LibraryOutcome ImportAll(std::span<const uint8_t> file);

@@ -56,7 +56,7 @@ void MacroRecorder::Begin(MacroRowList& rows, int& selected, const RecorderDelay
   selected_ = &selected;
   delays_ = delays;
   inserting_ = insert;
-  limitReached_ = false;
+  budget_.limitReached = false;
   lastKey_.reset();
   lastEventTime_.reset();
   for (auto& flag : pending_) flag = 0;
@@ -70,7 +70,7 @@ void MacroRecorder::StartWhole(MacroRowList& rows, int& selected, const Recorder
   Stop();
   rows.clear();
   selected = -1;
-  used_ = 0;
+  budget_.used = 0;
   Begin(rows, selected, delays, false);
 }
 
@@ -81,7 +81,7 @@ bool MacroRecorder::StartInsert(MacroRowList& rows, int& selected, int at, Inser
   if (LimitReached()) return false;
   {
     std::lock_guard lock(mutex_);
-    used_ = lengthByte;
+    budget_.used = lengthByte;
     side_ = side;
     insertAt_ = at;
   }
@@ -115,17 +115,17 @@ bool MacroRecorder::Inserting() const {
 
 int MacroRecorder::Used() const {
   std::lock_guard lock(mutex_);
-  return used_;
+  return budget_.used;
 }
 
 bool MacroRecorder::LimitReached() const {
   std::lock_guard lock(mutex_);
-  return limitReached_;
+  return budget_.limitReached;
 }
 
 void MacroRecorder::ClearLimit() {
   std::lock_guard lock(mutex_);
-  limitReached_ = false;
+  budget_.limitReached = false;
 }
 
 DelayMode MacroRecorder::ActiveMode() const { return inserting_ ? delays_.insertMode : delays_.pageMode; }
@@ -149,9 +149,9 @@ std::optional<int> MacroRecorder::KeyDelay(int64_t now) const {
   return std::nullopt;
 }
 
-// RefreshMacroMouseTime: a mouse row's delay as rows of at most 2040 ms; a
+// The delay rows before a mouse row as rows of at most 2040 ms; a
 // zero delay adds no row.
-std::vector<int> MacroRecorder::MouseDelays(int64_t now) const {
+std::vector<int> MacroRecorder::RefreshMacroMouseTime(int64_t now) const {
   std::vector<int> delays;
   const int total = KeyDelay(now).value_or(0);
   for (int q = total / kMaxDelayRowMs; q > 0; --q) delays.push_back(kMaxDelayRowMs);
@@ -180,30 +180,30 @@ KeyOutcome MacroRecorder::KeyboardHook1Receive(int virtualKey, KeyEventType type
     if (!recording_) return KeyOutcome::Ignored;
     AddHeaderIfEmpty();
     const int cost = delays_.pageMode == DelayMode::None || delays_.insertMode == DelayMode::None ? 4 : 10;
-    if (limitReached_) return KeyOutcome::Ignored;
+    if (budget_.limitReached) return KeyOutcome::Ignored;
     if (type == KeyEventType::Repeated) {
       if (lastKey_ == virtualKey) return KeyOutcome::Ignored;  // auto-repeat
       type = KeyEventType::Pressed;
     }
     const bool press = type == KeyEventType::Pressed;
     lastKey_ = virtualKey;
-    if (press ? used_ + cost > kRecordBudgetLimit : used_ > kRecordBudgetLimit) {
-      limitReached_ = true;
+    if (press ? budget_.used + cost > budget_.limit : budget_.used > budget_.limit) {
+      budget_.limitReached = true;
       return KeyOutcome::Refused;
     }
-    if (used_ < kRecordBudgetLimit) {
+    if (budget_.used < budget_.limit) {
       const int64_t now = clock_();
       const auto delay = KeyDelay(now);
       const int delayBytes = delay ? DelayBytes(*delay) : 0;
       // A long measured delay must not carry the content past its size.
-      if (used_ + delayBytes + kKeyRowBytes > kMaxMacroEventBytes) {
-        limitReached_ = true;
+      if (budget_.used + delayBytes + kKeyRowBytes > kMaxMacroEventBytes) {
+        budget_.limitReached = true;
         return KeyOutcome::Refused;
       }
       if (delay) Place(DelayRow(*delay));
       if (ActiveMode() != DelayMode::None) lastEventTime_ = now;
       Place(KeyEventRow(virtualKey, name, press));
-      used_ += delayBytes + kKeyRowBytes;
+      budget_.used += delayBytes + kKeyRowBytes;
       return KeyOutcome::Recorded;
     }
   }
@@ -265,17 +265,17 @@ void MacroRecorder::ProcessMouseFlags() {
 
 void MacroRecorder::MouseStep(MouseFlag flag) {
   const int64_t now = clock_();
-  const std::vector<int> delays = MouseDelays(now);
+  const std::vector<int> delays = RefreshMacroMouseTime(now);
   const int stepBytes = static_cast<int>(2 * delays.size()) + kButtonRowBytes;
-  if (used_ + stepBytes > kMaxMacroEventBytes) {
-    limitReached_ = true;  // the content is full: the event is dropped
+  if (budget_.used + stepBytes > kMaxMacroEventBytes) {
+    budget_.limitReached = true;  // the content is full: the event is dropped
     return;
   }
   for (int ms : delays) Place(DelayRow(ms));
   if (ActiveMode() != DelayMode::None) lastEventTime_ = now;
   const ButtonEvent event = ButtonEventOf(flag);
   Place(ButtonRow(event.press, event.button));
-  used_ += stepBytes;
+  budget_.used += stepBytes;
 }
 
 }  // namespace veltrax

@@ -68,6 +68,17 @@ struct RecorderDelays {
 };
 
 constexpr int kRecordBudgetLimit = 220;
+
+// The bytes a recording may still add; used starts at 0 for a whole
+// recording and at the content's length byte for an insert recording.
+struct RecordBudget {
+  int limit = kRecordBudgetLimit;
+  int used = 0;
+  bool limitReached = false;
+};
+
+// One flag per mouse event, set by the hook and cleared by the worker.
+using PendingMouseEvents = std::array<std::atomic<uint8_t>, kMouseFlagCount>;
 constexpr int kMaxRecordedDelayMs = 10200;
 
 enum class KeyOutcome {
@@ -129,7 +140,7 @@ class MacroRecorder {
   DelayMode ActiveMode() const;
   int ActiveDelayMs() const;
   std::optional<int> KeyDelay(int64_t now) const;
-  std::vector<int> MouseDelays(int64_t now) const;
+  std::vector<int> RefreshMacroMouseTime(int64_t now) const;
   void Place(std::string row);
 
   Clock clock_;
@@ -143,12 +154,11 @@ class MacroRecorder {
   bool inserting_ = false;
   InsertSide side_ = InsertSide::Front;
   int insertAt_ = 0;
-  int used_ = 0;
-  bool limitReached_ = false;
+  RecordBudget budget_;
   std::optional<int> lastKey_;
   std::optional<int64_t> lastEventTime_;
 
-  std::array<std::atomic<uint8_t>, kMouseFlagCount> pending_{};
+  PendingMouseEvents pending_{};
   std::atomic<bool> pointerOverButton_ = false;
   std::atomic<bool> hookInstalled_ = false;
   std::condition_variable wake_;

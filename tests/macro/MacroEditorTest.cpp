@@ -29,7 +29,7 @@ class MacroEditorTest : public ::testing::Test {
     auto store = MacroLibraryStore::Open(folder_ / "VELTRAX-Macro.bin");
     ASSERT_TRUE(store);
     store_.emplace(std::move(store).value());
-    ASSERT_TRUE(store_->ApplyNewName("M", texts_).changed);
+    ASSERT_TRUE(store_->ApplyMacroName(PendingName::NewMacro, -1, "M", texts_).changed);
     editor_.emplace(*store_, texts_, [this] { return now_.load(); });
   }
   void TearDown() override {
@@ -261,13 +261,13 @@ TEST_F(MacroEditorTest, AReleaseAtTheLimitEndsAWholeRecordingAndSavesIt) {
 TEST(MacroLibraryStoreTest, ChangesThatCannotBeSavedAreReported) {
   MacroLibraryStore store(MacroLibrary{}, "/nonexistent-veltrax-folder/VELTRAX-Macro.bin");
   const MapTextTable texts{{{"Str106", "This macro already exists"}}};
-  LibraryOutcome added = store.ApplyNewName("One", texts);
+  LibraryOutcome added = store.ApplyMacroName(PendingName::NewMacro, -1, "One", texts);
   EXPECT_TRUE(added.changed);
   EXPECT_THAT(added.message, ::testing::HasSubstr("could not be saved"));
-  LibraryOutcome again = store.ApplyRename(0, "One", texts);
+  LibraryOutcome again = store.ApplyMacroName(PendingName::Rename, 0, "One", texts);
   EXPECT_FALSE(again.changed);
   EXPECT_EQ(again.message, "This macro already exists");
-  EXPECT_FALSE(store.ApplyNewName("", texts).changed);
+  EXPECT_FALSE(store.ApplyMacroName(PendingName::NewMacro, -1, "", texts).changed);
   EXPECT_EQ(store.Delete(0, texts).line, -1);
 }
 

@@ -127,7 +127,7 @@ int MacroNewCommand(const MacroArgs& args, std::ostream& out, std::ostream& err)
   if (!store) return 1;
   if (args.name.empty()) return Fail(err, "a macro needs a name", kUsageError);
   const LanguageTable texts = LoadLanguageTable(kEnglish);
-  const LibraryOutcome outcome = store->ApplyNewName(args.name, texts);
+  const LibraryOutcome outcome = store->ApplyMacroName(PendingName::NewMacro, -1, args.name, texts);
   if (int status = Finish(outcome, err, "the library already holds 100 macros")) return status;
   out << outcome.line << "  " << args.name << "\n";
   return 0;
@@ -139,7 +139,7 @@ int MacroRenameCommand(const MacroArgs& args, std::ostream& out, std::ostream& e
   if (!ValidIndex(*store, args.index, err)) return 1;
   if (args.name.empty()) return Fail(err, "a macro needs a name", kUsageError);
   const LanguageTable texts = LoadLanguageTable(kEnglish);
-  if (int status = Finish(store->ApplyRename(args.index, args.name, texts), err, "not renamed")) return status;
+  if (int status = Finish(store->ApplyMacroName(PendingName::Rename, args.index, args.name, texts), err, "not renamed")) return status;
   out << args.index << "  " << args.name << "\n";
   return 0;
 }
