@@ -8,6 +8,7 @@
 
 #include "base/FileIo.h"
 #include "image/FieldConversions.h"
+#include "image/ProfileFile.h"
 #include "image/SectionChecks.h"
 #include "keys/ButtonAssigner.h"
 #include "macro/BaseMacroBinding.h"
@@ -68,17 +69,6 @@ std::optional<std::vector<uint8_t>> ReadInput(const std::string& file, std::ostr
     return std::nullopt;
   }
   return std::move(bytes).value();
-}
-
-Result<DeviceImage> ReadProfile(const std::string& file, const TextTable& texts) {
-  auto bytes = ReadWholeFile(file);
-  if (!bytes) return bytes.error();
-  if (bytes.value().size() != kImageSize || bytes.value()[kTypeMarkerAddress] != kTypeMarker) {
-    return Error{ErrorKind::BadFormat, file + ": " + texts.Text("Str102")};
-  }
-  DeviceImage image;
-  std::copy(bytes.value().begin(), bytes.value().end(), image.begin());
-  return image;
 }
 
 ButtonCodeTexts CodeTextsOf(const DataBuf& dataBuf) {
@@ -206,8 +196,11 @@ int MacroBindCommand(const MacroArgs& args, std::ostream& out, std::ostream& err
   if (!store) return 1;
   if (!ValidIndex(*store, args.index, err)) return 1;
   const LanguageTable texts = LoadLanguageTable(kEnglish);
-  auto image = ReadProfile(args.file, texts);
-  if (!image) return Fail(err, image.error().context);
+  auto image = ReadProfileFile(args.file);
+  if (!image) {
+    const bool notAProfile = image.error().kind == ErrorKind::BadFormat;
+    return Fail(err, image.error().context + (notAProfile ? " (" + texts.Text("Str102") + ")" : ""));
+  }
 
   if (!ChecksumValid(std::span(image.value()).subspan(kProfileSection.address, kProfileSection.length))) {
     return Fail(err, "the key profiles in " + args.file +
