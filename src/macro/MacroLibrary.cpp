@@ -95,7 +95,7 @@ LibraryRefusal MacroLibrary::ImportOne(std::span<const uint8_t> file, int* index
   const int count = Count();
   if (count >= kLibraryRecords - 1) return LibraryRefusal::Full;
   const MacroRecord record = MacroRecord::FromBytes(file.first(std::min<size_t>(file.size(), kMacroRecordSize)));
-  if (!IsRecordPresent(record.name)) return LibraryRefusal::BadName;
+  if (!IsRecordPresent(record.name)) return LibraryRefusal::Unnamed;
   for (int i = 0; i < count; ++i) {
     if (records_[i].name == record.name) return LibraryRefusal::DuplicateName;
   }

@@ -24,6 +24,7 @@ enum class LibraryRefusal {
   DuplicateName,  // "This macro already exists" (Str106)
   Full,           // New at 100 macros, Import One at 99 or more: no message
   BadName,        // empty, not UTF-8 or longer than 16 characters
+  Unnamed,        // a macro file whose name field is empty
   NoSuchRecord,
 };
 

@@ -37,6 +37,7 @@ LibraryOutcome MacroLibraryStore::Refused(LibraryRefusal why, const TextTable& t
   switch (why) {
     case LibraryRefusal::DuplicateName: outcome.message = texts.Text(kAlreadyExistsId); break;
     case LibraryRefusal::BadName: outcome.message = "A macro name is 1 to 16 characters of text"; break;
+    case LibraryRefusal::Unnamed: outcome.message = "The file holds no macro: its name is empty"; break;
     case LibraryRefusal::Full:
     case LibraryRefusal::NoSuchRecord:
     case LibraryRefusal::None: break;

@@ -80,6 +80,15 @@ TEST(MacroLibraryTest, ImportOneNeverFillsTheLastRecord) {
   EXPECT_EQ(library.ImportOne(LibraryOf({"new"}).ExportOne(0)), LibraryRefusal::Full);
 }
 
+TEST(MacroLibraryTest, ImportOneRefusesNamelessRecordsAndNamesThatWouldListTwice) {
+  MacroLibrary library = LibraryOf({"abc"});
+  EXPECT_EQ(library.ImportOne(std::vector<uint8_t>(256, 0)), LibraryRefusal::Unnamed);
+  auto file = LibraryOf({"abc"}).ExportOne(0);
+  file[20] = 0x41;  // after the name's end: another name field, the same name shown
+  EXPECT_EQ(library.ImportOne(file), LibraryRefusal::DuplicateName);
+  EXPECT_EQ(library.Count(), 1);
+}
+
 TEST(MacroLibraryTest, ShortOrGappedLibrariesCloseUpFromRecordZero) {
   MacroLibrary old = LibraryOf({"a", "b", "c", "d"});
   // A file of two records whose second is empty replaces records 0 and 1 only.
