@@ -1,5 +1,6 @@
 #include "app/MessageDialog.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 
@@ -52,6 +53,19 @@ void MessageDialog::paintEvent(QPaintEvent*) {
     return;
   }
   painter.drawPixmap(0, 0, background_);
+}
+
+}  // namespace veltrax::app
+
+namespace veltrax::app {
+
+void MessageDialog::keyPressEvent(QKeyEvent* event) {
+  // The one button is the default: Enter answers it like Escape does.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 }  // namespace veltrax::app
