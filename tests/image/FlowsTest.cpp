@@ -72,6 +72,32 @@ TEST_F(FlowTest, IdentityOutcomes) {
   }
 }
 
+TEST_F(FlowTest, IdentityPairsThatAreAccepted) {
+  struct Case {
+    uint8_t vendor, product;
+    std::pair<int, int> reserve;
+    bool accepted;
+  };
+  const Case cases[] = {
+      {0xFF, 0xFF, {0, 0}, true},    // the pair of default image 1
+      {0x00, 0x00, {0, 0}, true},    // the shipped reserve pair
+      {0x12, 0x34, {0, 0}, false},
+      {0x12, 0x34, {0x12, 0x34}, true},
+      {0x00, 0x00, {256, 0}, false},  // a reserve id outside 0..255 never matches
+  };
+  for (const Case& c : cases) {
+    mouse.Memory()[54] = c.vendor;
+    mouse.Memory()[55] = c.product;
+    flows.SetReserveIds(c.reserve.first, c.reserve.second);
+    link.DropDevice();
+    Open();
+    const ReadOutcome outcome = flows.ReadDevInfo();
+    EXPECT_EQ(outcome, c.accepted ? ReadOutcome::Read : ReadOutcome::IdentityRejected)
+        << int(c.vendor) << " " << int(c.product);
+    EXPECT_EQ(flows.State().controls.edt_VendorID_Rd.text, std::to_string(c.vendor));
+  }
+}
+
 TEST_F(FlowTest, ApplyWritesTheEditedPagesAndVerifies) {
   Ready();
   flows.State().controls.cb_CPI[1].Select(9);
