@@ -20,7 +20,8 @@ struct RecordingHost final : FlowHost {
   std::vector<std::string> events;
   std::vector<Message> messages;
   std::optional<std::filesystem::path> saveFile, openFile;
-  std::function<void()> afterTransfer;  // called when a memory exchange's last chunk is done
+  std::function<void()> afterTransfer;
+  std::function<void()> onPointerSettings;  // called when a memory exchange's last chunk is done
 
   void ChunkDone(int done, int total) override {
     if (done == total && afterTransfer) afterTransfer();
@@ -33,7 +34,10 @@ struct RecordingHost final : FlowHost {
     events.push_back("Message " + m.id);
     messages.push_back(m);
   }
-  void ApplyPointerSettings() override { events.push_back("ApplyPointerSettings"); }
+  void ApplyPointerSettings() override {
+    events.push_back("ApplyPointerSettings");
+    if (onPointerSettings) onPointerSettings();
+  }
   void CloseMainWindow() override { events.push_back("CloseMainWindow"); }
   std::optional<std::filesystem::path> ChooseSaveFile() override { return saveFile; }
   std::optional<std::filesystem::path> ChooseOpenFile() override { return openFile; }

@@ -103,7 +103,10 @@ TEST_F(FlowTest, ApplyWritesTheEditedPagesAndVerifies) {
   flows.State().controls.cb_CPI[1].Select(9);
   flows.State().controls.AimDpiIndex = 5;
   flows.State().dataBuf.ButtonCode(KeyProfile::ModeA, 4)[0] = kAimKeyType;
+  size_t commandsBeforePointer = 99;
+  host.onPointerSettings = [&] { commandsBeforePointer = mouse.Log().size(); };
   EXPECT_EQ(flows.DownloadParameter(), WriteOutcome::Verified);
+  EXPECT_EQ(commandsBeforePointer, 0U);  // the pointer settings come before the gate
   EXPECT_EQ(Sequence(), std::string("1 3 ") + kWrite + " 8 2");
   EXPECT_EQ(mouse.Memory()[0x007], 9);
   EXPECT_EQ(mouse.Memory()[0x04A], 5);
