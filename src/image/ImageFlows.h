@@ -69,6 +69,8 @@ class ImageFlows final : public WatchListener {
   bool Btn_Read();
 
   WriteOutcome DownloadParameter();
+  // Writes the working image, reads it back and rewrites mismatching bytes
+  // alone, at most three passes. Runs inside a transaction whose gate passed.
   WriteOutcome WriteAndVerify();
   // Restores default image 1, 2 or 3 (DefaultParameter1 to 3).
   WriteOutcome DefaultParameter(int n);
