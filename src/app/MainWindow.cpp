@@ -42,7 +42,10 @@ MainWindow::MainWindow(DeviceLink& link, Sleeper& sleeper, bool simulated)
   FormCreate();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // The link outlives the window: it must not call back into it.
+  link_.SetHost(nullptr);
+}
 
 void MainWindow::FormCreate() {
   setObjectName(QStringLiteral("Form1"));
