@@ -4,25 +4,12 @@
 
 #include "app/LoadingWindow.h"
 #include "app/MainWindow.h"
-#include "device/HidapiTransport.h"
 #include "image/DefaultImages.h"
 #include "ui/Resources.h"
 
 namespace veltrax::app {
 
 namespace {
-
-Result<std::unique_ptr<SimulatedMouse>> CreateSimulatedMouse(const AppOptions& options) {
-  SimOptions sim;
-  for (const std::string& fault : options.faults) {
-    Status parsed = ParseSimFault(fault, sim.faults);
-    if (!parsed) return parsed.error();
-  }
-  if (!options.stateFile.empty()) sim.stateFile = options.stateFile;
-  // A new simulated mouse comes from the factory with default image 1.
-  sim.initialMemory = DefaultImage(1);
-  return SimulatedMouse::Create(sim);
-}
 
 std::vector<LoadingFrame> LoadingFrames() {
   std::vector<LoadingFrame> frames;
@@ -35,17 +22,12 @@ std::vector<LoadingFrame> LoadingFrames() {
 }  // namespace
 
 Result<std::unique_ptr<Application>> Application::Create(const AppOptions& options) {
+  // A new simulated mouse comes from the factory with default image 1.
+  auto backend = DeviceBackend::Create(options, DefaultImage(1));
+  if (!backend) return backend.error();
   std::unique_ptr<Application> app(new Application());
-  if (options.simulate) {
-    auto mouse = CreateSimulatedMouse(options);
-    if (!mouse) return mouse.error();
-    app->simulated_ = mouse.value().get();
-    app->transport_ = std::move(mouse).value();
-  } else {
-    app->transport_ = std::make_unique<HidapiTransport>();
-  }
-  app->link_ = std::make_unique<DeviceLink>(*app->transport_, app->sleeper_);
-  app->window_ = std::make_unique<MainWindow>(*app->link_, app->sleeper_, options.simulate);
+  app->backend_ = std::move(backend).value();
+  app->window_ = std::make_unique<MainWindow>(app->Link(), app->backend_->Pauses(), options.simulate);
   app->loading_ = std::make_unique<LoadingWindow>();
   app->loading_->SetFrameSource(LoadingFrames);
   app->window_->SetLoadingWindow(app->loading_.get());

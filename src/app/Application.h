@@ -6,9 +6,7 @@
 
 #include "app/AppOptions.h"
 #include "base/Error.h"
-#include "device/DeviceLink.h"
-#include "device/Sleeper.h"
-#include "sim/SimulatedMouse.h"
+#include "sim/DeviceBackend.h"
 
 namespace veltrax::app {
 
@@ -23,8 +21,8 @@ class Application {
 
   MainWindow& Window() { return *window_; }
   LoadingWindow& Loading() { return *loading_; }
-  DeviceLink& Link() { return *link_; }
-  SimulatedMouse* Simulated() { return simulated_; }
+  DeviceLink& Link() { return backend_->Link(); }
+  SimulatedMouse* Simulated() { return backend_->Simulated(); }
 
   // Shows the main window and brings it to the front, also when minimised.
   void Raise();
@@ -32,10 +30,7 @@ class Application {
  private:
   Application() = default;
 
-  std::unique_ptr<HidTransport> transport_;
-  SimulatedMouse* simulated_ = nullptr;  // owned by transport_ when simulating
-  RealSleeper sleeper_;
-  std::unique_ptr<DeviceLink> link_;
+  std::unique_ptr<DeviceBackend> backend_;
   std::unique_ptr<MainWindow> window_;
   std::unique_ptr<LoadingWindow> loading_;
 };

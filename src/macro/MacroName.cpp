@@ -1,6 +1,6 @@
 #include "macro/MacroName.h"
 
-#include "macro/Utf16Text.h"
+#include "base/Utf16Text.h"
 
 namespace veltrax {
 

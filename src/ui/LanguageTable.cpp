@@ -3,51 +3,18 @@
 #include <cstdio>
 #include <vector>
 
+#include "base/Utf16Text.h"
+
 namespace veltrax {
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
-
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 // UTF-16LE to UTF-8; a lone surrogate or an odd last byte becomes U+FFFD.
 std::string Utf16LeToUtf8(std::span<const uint8_t> bytes) {
-  std::string out;
-  out.reserve(bytes.size());
-  size_t i = 0;
-  auto unit = [&](size_t at) { return static_cast<char16_t>(bytes[at] | (bytes[at + 1] << 8)); };
-  while (i + 1 < bytes.size()) {
-    const char16_t first = unit(i);
-    i += 2;
-    if (first >= 0xD800 && first <= 0xDBFF && i + 1 < bytes.size()) {
-      const char16_t second = unit(i);
-      if (second >= 0xDC00 && second <= 0xDFFF) {
-        i += 2;
-        AppendUtf8(out, 0x10000 + ((char32_t(first) - 0xD800) << 10) + (char32_t(second) - 0xDC00));
-        continue;
-      }
-    }
-    const bool surrogate = first >= 0xD800 && first <= 0xDFFF;
-    AppendUtf8(out, surrogate ? kReplacement : char32_t(first));
-  }
-  if (i < bytes.size()) AppendUtf8(out, kReplacement);
-  return out;
+  std::u16string units;
+  units.reserve(bytes.size() / 2 + 1);
+  for (size_t i = 0; i + 1 < bytes.size(); i += 2) units += static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
+  if (bytes.size() % 2 != 0) units += u'\xFFFD';
+  return Utf16ToUtf8(units);
 }
 
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <iostream>
 
-#include "device/HidapiTransport.h"
 #include "device/ServedModel.h"
 #include "image/DefaultImages.h"
 
@@ -16,37 +15,24 @@ std::string Hex(unsigned value, int digits) {
 }
 
 Result<std::unique_ptr<Session>> Session::Create(const GlobalOptions& options) {
+  // A new simulated mouse leaves the factory with default image 1.
+  auto backend = DeviceBackend::Create(options.device, DefaultImage(1));
+  if (!backend) return backend.error();
   std::unique_ptr<Session> session(new Session());
-  if (options.simulate) {
-    SimOptions sim;
-    sim.initialMemory = DefaultImage(1);  // a new simulated mouse leaves the factory
-    for (const std::string& fault : options.faults) {
-      Status parsed = ParseSimFault(fault, sim.faults);
-      if (!parsed) return parsed.error();
-    }
-    if (!options.stateFile.empty()) sim.stateFile = options.stateFile;
-    auto mouse = SimulatedMouse::Create(sim);
-    if (!mouse) return mouse.error();
-    session->simulated_ = mouse.value().get();
-    session->transport_ = std::move(mouse).value();
-  } else {
-    if (!options.faults.empty()) return Error{ErrorKind::BadArgument, "--sim-fault needs --simulate"};
-    session->transport_ = std::make_unique<HidapiTransport>();
-  }
-  session->link_ = std::make_unique<DeviceLink>(*session->transport_, session->sleeper_);
-  if (options.trace) session->link_->SetTrace([](const std::string& line) { std::cerr << line << "\n"; });
+  session->backend_ = std::move(backend).value();
+  if (options.trace) session->Link().SetTrace([](const std::string& line) { std::cerr << line << "\n"; });
   return session;
 }
 
 bool Session::OpenMouse(std::ostream& err) {
   uint32_t version = kRequiredRelease;
-  if (link_->OpenDevice(kServedVendorId, kServedProductId, version)) return true;
-  if (link_->OpenProblems().empty()) {
+  if (Link().OpenDevice(kServedVendorId, kServedProductId, version)) return true;
+  if (Link().OpenProblems().empty()) {
     err << "veltraxctl: no VELTRAX mouse found (USB id " << Hex(kServedVendorId, 4).substr(2) << ":"
         << Hex(kServedProductId, 4).substr(2) << "); plug it in, or try --simulate\n";
     return false;
   }
-  for (const OpenProblem& problem : link_->OpenProblems()) {
+  for (const OpenProblem& problem : Link().OpenProblems()) {
     err << "veltraxctl: the mouse at " << problem.path << " cannot be opened: " << problem.reason << "\n";
   }
   err << "veltraxctl: install the udev rule (see README, \"Access without root\") and plug the mouse in again\n";

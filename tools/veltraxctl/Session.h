@@ -11,14 +11,12 @@
 #include <vector>
 
 #include "device/DeviceLink.h"
-#include "sim/SimulatedMouse.h"
+#include "sim/DeviceBackend.h"
 
 namespace veltrax::ctl {
 
 struct GlobalOptions {
-  bool simulate = false;
-  std::string stateFile;  // empty: the simulated mouse keeps no state
-  std::vector<std::string> faults;
+  SimulateOptions device;
   bool trace = false;  // hex dump of every feature request on stderr
 };
 
@@ -27,9 +25,9 @@ class Session {
   // Fails on a bad --sim-fault or an unreadable state file.
   static Result<std::unique_ptr<Session>> Create(const GlobalOptions& options);
 
-  HidTransport& Transport() { return *transport_; }
-  DeviceLink& Link() { return *link_; }
-  SimulatedMouse* Simulated() { return simulated_; }
+  HidTransport& Transport() { return backend_->Transport(); }
+  DeviceLink& Link() { return backend_->Link(); }
+  SimulatedMouse* Simulated() { return backend_->Simulated(); }
 
   // Opens the served mouse; on failure says why on err.
   bool OpenMouse(std::ostream& err);
@@ -37,10 +35,7 @@ class Session {
  private:
   Session() = default;
 
-  std::unique_ptr<HidTransport> transport_;
-  SimulatedMouse* simulated_ = nullptr;  // owned by transport_ when simulating
-  RealSleeper sleeper_;
-  std::unique_ptr<DeviceLink> link_;
+  std::unique_ptr<DeviceBackend> backend_;
 };
 
 // Prints "0x04D9"-style hexadecimal numbers.

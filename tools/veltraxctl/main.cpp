@@ -9,7 +9,7 @@
 #include "KeyCommands.h"
 #include "MacroCommands.h"
 #include "Session.h"
-#include "sim/SimFaults.h"
+#include "sim/SimulateCommandLine.h"
 
 namespace {
 
@@ -30,18 +30,9 @@ int RunWithSession(const GlobalOptions& options, const std::function<int(Session
 int main(int argc, char** argv) {
   CLI::App app{"veltraxctl: reads, writes and inspects the VELTRAX gaming mouse."};
   app.require_subcommand(1);
-  app.footer(std::string("Simulated mouse faults (--sim-fault, repeatable):\n") + veltrax::SimFaultHelp());
 
   GlobalOptions options;
-  std::string simulate;
-  auto* simulateOption =
-      app.add_option("--simulate", simulate,
-                     "Use the simulated mouse instead of real hardware; its memory is kept in STATE_FILE if given")
-          ->expected(0, 1)
-          ->type_name("[STATE_FILE]");
-  app.add_option("--sim-fault", options.faults, "Inject a fault into the simulated mouse: KIND[:ARG]")
-      ->type_name("KIND[:ARG]")
-      ->take_all();
+  veltrax::AddSimulateOptions(app, options.device);
   app.add_flag("--trace", options.trace, "Print every feature report exchanged with the mouse, in hex, on stderr");
 
   std::function<int(Session&)> command;
@@ -74,7 +65,6 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     return app.exit(e) == 0 ? 0 : 2;  // --help is no error
   }
-  options.simulate = simulateOption->count() > 0;
-  options.stateFile = simulate;
+  veltrax::FinishSimulateOptions(app, options.device);
   return RunWithSession(options, command);
 }

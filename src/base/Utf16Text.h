@@ -1,6 +1,6 @@
 #pragma once
-// UTF-8 (the program's texts) to UTF-16 code units (the stored macro names)
-// and back.
+// UTF-8 (the program's texts) to UTF-16 code units (stored macro names,
+// language tables) and back.
 
 #include <optional>
 #include <string>

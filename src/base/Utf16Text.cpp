@@ -1,4 +1,4 @@
-#include "macro/Utf16Text.h"
+#include "base/Utf16Text.h"
 
 namespace veltrax {
 namespace {
