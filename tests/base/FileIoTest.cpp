@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/FileIo.h"
+#include "common/TempFolder.h"
 
 namespace veltrax {
 namespace {
@@ -14,11 +15,8 @@ namespace fs = std::filesystem;
 class FileIoTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder = fs::temp_directory_path() / ("veltrax-fileio-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
   }
-  void TearDown() override { fs::remove_all(folder); }
-  fs::path folder;
+  test::TempFolder folder{"veltrax-fileio"};
 };
 
 TEST_F(FileIoTest, AtomicWriteReplacesTheFileAndLeavesNothingElse) {
@@ -27,7 +25,7 @@ TEST_F(FileIoTest, AtomicWriteReplacesTheFileAndLeavesNothingElse) {
   ASSERT_TRUE(WriteFileAtomically(target, first));
   ASSERT_TRUE(WriteFileAtomically(target, second));
   EXPECT_EQ(ReadWholeFile(target).value(), second);
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
 }
 
 TEST_F(FileIoTest, FailuresKeepTheirCause) {
@@ -48,7 +46,7 @@ TEST_F(FileIoTest, TargetThatCannotBeReplacedStaysAsItWas) {
   const std::vector<uint8_t> bytes{1, 2};
   EXPECT_FALSE(WriteFileAtomically(target, bytes));
   EXPECT_TRUE(fs::is_directory(target));
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
 }
 
 }  // namespace

@@ -4,13 +4,14 @@
 
 #include <filesystem>
 
-#include "CliRun.h"
+#include "common/CliRun.h"
 #include "base/FileIo.h"
 #include "image/DefaultImages.h"
 #include "image/SectionChecks.h"
 #include "macro/MacroCodec.h"
 #include "macro/MacroLibraryFile.h"
 #include "macro/MacroName.h"
+#include "common/TempFolder.h"
 
 namespace veltrax {
 namespace {
@@ -22,11 +23,8 @@ using ::testing::HasSubstr;
 class MacroCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder = fs::temp_directory_path() / ("veltraxctl-macro-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
     library = (folder / "lib.bin").string();
   }
-  void TearDown() override { fs::remove_all(folder); }
 
   test::CliRun Macro(const std::string& args) { return RunCtl("macro --library " + library + " " + args); }
   MacroLibrary Library() { return CheckPCMacro(library).value(); }
@@ -41,7 +39,7 @@ class MacroCommandsTest : public ::testing::Test {
   }
   std::string Path(const char* name) const { return (folder / name).string(); }
 
-  fs::path folder;
+  test::TempFolder folder{"veltraxctl-macro"};
   std::string library;
 };
 

@@ -8,6 +8,7 @@
 #include "device/DeviceLink.h"
 #include "device/ServedModel.h"
 #include "sim/SimulatedMouse.h"
+#include "common/TempFolder.h"
 
 namespace veltrax {
 namespace {
@@ -81,13 +82,10 @@ TEST(SimulatedMouseTest, ReplugMakesOldHandlesStale) {
 class StateFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder = fs::temp_directory_path() / ("veltrax-sim-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
     options.stateFile = folder / "mouse.bin";
     options.initialMemory = SimOptions::FilledMemory(0x5A);
   }
-  void TearDown() override { fs::remove_all(folder); }
-  fs::path folder;
+  test::TempFolder folder{"veltrax-sim"};
   SimOptions options;
 };
 

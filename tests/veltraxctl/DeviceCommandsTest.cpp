@@ -3,8 +3,9 @@
 
 #include <filesystem>
 
-#include "CliRun.h"
+#include "common/CliRun.h"
 #include "base/FileIo.h"
+#include "common/TempFolder.h"
 
 namespace veltrax {
 namespace {
@@ -15,14 +16,11 @@ using test::RunCtl;
 class DeviceCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder = fs::temp_directory_path() / ("veltraxctl-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
     state = (folder / "mouse.bin").string();
   }
-  void TearDown() override { fs::remove_all(folder); }
   std::string Sim(const std::string& faults = "") { return "--simulate=" + state + " " + faults; }
 
-  fs::path folder;
+  test::TempFolder folder{"veltraxctl"};
   std::string state;
 };
 

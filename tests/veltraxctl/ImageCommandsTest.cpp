@@ -4,10 +4,11 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
-#include "CliRun.h"
+#include "common/CliRun.h"
 #include "base/FileIo.h"
 #include "image/DefaultImages.h"
 #include "image/SectionChecks.h"
+#include "common/TempFolder.h"
 
 namespace veltrax {
 namespace {
@@ -18,11 +19,8 @@ using test::RunCtl;
 class ImageCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder = fs::temp_directory_path() / ("veltraxctl-image-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
     state = (folder / "mouse.bin").string();
   }
-  void TearDown() override { fs::remove_all(folder); }
   std::string Sim(const std::string& faults = "") { return "--simulate=" + state + " " + faults + " "; }
   std::string File(const char* name, const DeviceImage& image) {
     const std::string path = (folder / name).string();
@@ -35,7 +33,7 @@ class ImageCommandsTest : public ::testing::Test {
     return nlohmann::json::parse(run.out.substr(run.out.find('{')), nullptr, false);
   }
 
-  fs::path folder;
+  test::TempFolder folder{"veltraxctl-image"};
   std::string state;
 };
 

@@ -3,10 +3,11 @@
 
 #include <filesystem>
 
-#include "CliRun.h"
+#include "common/CliRun.h"
 #include "base/FileIo.h"
 #include "image/DefaultImages.h"
 #include "image/SectionChecks.h"
+#include "common/TempFolder.h"
 
 namespace veltrax {
 namespace {
@@ -18,13 +19,10 @@ using test::RunCtl;
 class AssignCommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder = fs::temp_directory_path() / ("veltraxctl-assign-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
     file = (folder / "profile.bin").string();
     const DeviceImage& factory = DefaultImage(1);
     ASSERT_TRUE(WriteFileAtomically(file, factory));
   }
-  void TearDown() override { fs::remove_all(folder); }
 
   CliRun Assign(const std::string& args) { return RunCtl("assign " + file + " " + args); }
   std::vector<uint8_t> Bytes() { return ReadWholeFile(file).value(); }
@@ -40,7 +38,7 @@ class AssignCommandTest : public ::testing::Test {
     return ChecksumValid(std::span(bytes).subspan(0x040, 55));
   }
 
-  fs::path folder;
+  test::TempFolder folder{"veltraxctl-assign"};
   std::string file;
 };
 
