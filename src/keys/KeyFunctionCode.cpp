@@ -1,9 +1,11 @@
 #include "keys/KeyFunctionCode.h"
 
+#include <array>
+
+#include "image/FieldConversions.h"
+
 namespace veltrax {
 namespace {
-
-constexpr char kDigits[] = "0123456789ABCDEF";
 
 std::optional<uint8_t> DigitValue(char c) {
   if (c >= '0' && c <= '9') return static_cast<uint8_t>(c - '0');
@@ -20,10 +22,9 @@ std::optional<uint8_t> ParseByte(std::string_view two) {
 
 }  // namespace
 
-std::string HexByte(uint8_t value) { return {kDigits[value >> 4], kDigits[value & 0x0F]}; }
-
 std::string CodeText(const KeyFunctionCode& code) {
-  return HexByte(code.type) + HexByte(code.data1) + HexByte(code.data2);
+  const std::array<uint8_t, kButtonCodeBytes> bytes{code.type, code.data1, code.data2};
+  return CodeText(std::span<const uint8_t, kButtonCodeBytes>(bytes));
 }
 
 std::optional<KeyFunctionCode> ParseCodeText(std::string_view text) {

@@ -55,9 +55,6 @@ std::string CodeText(const KeyFunctionCode& code);
 // Exactly six upper-case hexadecimal digits; anything else has no code.
 std::optional<KeyFunctionCode> ParseCodeText(std::string_view text);
 
-// Two upper-case hexadecimal digits.
-std::string HexByte(uint8_t value);
-
 // The seven base macro slots are reached through the image address of
 // their length byte: slot k (1..7) at 0x0121 + 0x100 * (k - 1).
 constexpr int kBaseMacroSlotCount = 7;
