@@ -105,10 +105,7 @@ TransferResult DeviceLink::ReadChunks(uint16_t address, uint16_t length, std::sp
       host_->ShowLoadingWindow();
       host_->ProcessMessages();
     }
-    if (!ReadDataChunk()) {
-      ++result.failedChunks;
-      result.failedChunkIndexes.push_back(i);
-    }
+    if (!ReadDataChunk()) result.failedChunkIndexes.push_back(i);
     const int count = std::min(kChunkBytes, length - i * kChunkBytes);
     std::copy_n(staging_.begin(), count, dest.begin() + i * kChunkBytes);
     host_->ProcessMessages();
@@ -141,10 +138,7 @@ TransferResult DeviceLink::WriteMemory(uint16_t address, uint16_t length, std::s
     const int count = std::min(kChunkBytes, length - i * kChunkBytes);
     std::copy_n(source.begin() + i * kChunkBytes, count, staging_.begin());
     host_->ProcessMessages();
-    if (!WriteDataChunk(std::span<const uint8_t, 6>(staging_.data(), 6))) {
-      ++result.failedChunks;
-      result.failedChunkIndexes.push_back(i);
-    }
+    if (!WriteDataChunk(std::span<const uint8_t, 6>(staging_.data(), 6))) result.failedChunkIndexes.push_back(i);
     host_->ChunkDone(i + 1, result.chunks);
   }
   return result;

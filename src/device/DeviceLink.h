@@ -17,15 +17,14 @@
 namespace veltrax {
 
 // Outcome of a memory exchange: whether the address command was accepted,
-// and how many of the data chunks got no 0xCC status.
+// and which of the data chunks got no 0xCC status.
 struct TransferResult {
   bool accepted = false;
   int chunks = 0;
-  int failedChunks = 0;
   std::vector<int> failedChunkIndexes;  // in increasing order
 
   explicit operator bool() const { return accepted; }
-  bool complete() const { return accepted && failedChunks == 0; }
+  bool complete() const { return accepted && failedChunkIndexes.empty(); }
 };
 
 enum class GateOutcome {

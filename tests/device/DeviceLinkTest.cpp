@@ -178,7 +178,7 @@ TEST_F(DeviceLinkTest, FailedDataChunkReadsAsFFAndIsCounted) {
   std::vector<uint8_t> dest(12);
   TransferResult result = link.ReadMemory(0, 12, dest, 11);
   EXPECT_TRUE(result.accepted);
-  EXPECT_EQ(result.failedChunks, 1);
+  EXPECT_EQ(result.failedChunkIndexes, std::vector<int>{0});
   EXPECT_FALSE(result.complete());
   EXPECT_TRUE(std::all_of(dest.begin(), dest.begin() + 6, [](uint8_t b) { return b == 0xFF; }));
   EXPECT_TRUE(std::equal(dest.begin() + 6, dest.end(), mouse.Memory().begin()));
