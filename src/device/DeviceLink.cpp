@@ -1,7 +1,8 @@
 #include "device/DeviceLink.h"
 
 #include <algorithm>
-#include <cstdio>
+
+#include "base/HexText.h"
 
 namespace veltrax {
 namespace {
@@ -29,11 +30,7 @@ void DeviceLink::SetVendorProduct(uint32_t vendorId, uint32_t productId) {
 void DeviceLink::Trace(const char* what, bool ok) const {
   if (!trace_) return;
   std::string line = what;
-  char byte[4];
-  for (uint8_t b : report_) {
-    std::snprintf(byte, sizeof byte, " %02X", b);
-    line += byte;
-  }
+  for (uint8_t b : report_) line += " " + HexByte(b);
   trace_(ok ? line : line + " (refused by the system)");
 }
 

@@ -1,10 +1,10 @@
 #include "image/FieldConversions.h"
 
 #include <charconv>
-#include <cstdio>
 #include <optional>
 #include <type_traits>
 
+#include "base/HexText.h"
 #include "image/FieldTables.h"
 
 namespace veltrax {
@@ -220,9 +220,7 @@ void ShowParameterB(const DataBuf& buf, EngineerControls& c) {
 }  // namespace
 
 std::string CodeText(std::span<const uint8_t, kButtonCodeBytes> code) {
-  char text[7];
-  std::snprintf(text, sizeof text, "%02X%02X%02X", code[0], code[1], code[2]);
-  return text;
+  return HexByte(code[0]) + HexByte(code[1]) + HexByte(code[2]);
 }
 
 void DataBufToUI(const DataBuf& dataBuf, EngineerControls& controls, PageViews& views) {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cstdio>
 
+#include "base/HexText.h"
 #include "keys/KeyCatalogue.h"
 
 namespace veltrax {
@@ -22,12 +22,6 @@ struct ModifierBit {
 };
 constexpr ModifierBit kModifierBits[] = {{0x01, 0x11}, {0x02, 0x10}, {0x04, 0x12}, {0x08, 0x5B}, {0x80, 0x5C}};
 
-std::string Hex2(unsigned value) {
-  char text[3];
-  std::snprintf(text, sizeof text, "%02X", value & 0xFF);
-  return text;
-}
-
 // The catalogue names of the modifier keys of a mask, joined by "+" when the
 // mask holds more than one.
 std::string ModifierName(uint8_t mask) {
@@ -37,7 +31,7 @@ std::string ModifierName(uint8_t mask) {
     if (!name.empty()) name += "+";
     name += KeyNameOfVirtualKey(bit.virtualKey);
   }
-  return name.empty() ? "Modifier " + Hex2(mask) : name;
+  return name.empty() ? "Modifier " + HexByte(mask) : name;
 }
 
 std::optional<MouseButton> ButtonOfCode(uint8_t code) {

@@ -1,20 +1,14 @@
 #include "macro/MacroRow.h"
 
 #include <charconv>
-#include <cstdio>
 
+#include "base/HexText.h"
 #include "macro/MacroRecord.h"
 
 namespace veltrax {
 namespace {
 
 constexpr int kCodeSuffixLength = 10;  // " CODE:" and four digits
-
-std::string Hex2(unsigned value) {
-  char text[3];
-  std::snprintf(text, sizeof text, "%02X", value & 0xFF);
-  return text;
-}
 
 // The row without its type digit and blank.
 std::string_view Body(std::string_view row) { return row.size() > 2 ? row.substr(2) : std::string_view(); }
@@ -32,7 +26,7 @@ uint8_t LastByte(std::string_view row) {
 
 std::string AxisRow(int positiveType, const char* code, int value) {
   const int type = value >= 0 ? positiveType : positiveType + 1;
-  return TypedRow(type, std::string(code) + Hex2(static_cast<unsigned>(value < 0 ? value + 256 : value)));
+  return TypedRow(type, std::string(code) + HexByte(static_cast<unsigned>(value < 0 ? value + 256 : value)));
 }
 
 struct ButtonInfo {
@@ -64,24 +58,24 @@ std::string DelayRow(int ms) { return TypedRow(RowType::kDelay, std::to_string(m
 
 std::string ModifierRow(bool press, std::string_view name, uint8_t mask) {
   return TypedRow(press ? RowType::kPress : RowType::kRelease,
-                  std::string(name) + " CODE:" + (press ? "81" : "01") + Hex2(mask));
+                  std::string(name) + " CODE:" + (press ? "81" : "01") + HexByte(mask));
 }
 
 std::string KeyRow(bool press, std::string_view name, uint8_t usage) {
   return TypedRow(press ? RowType::kPress : RowType::kRelease,
-                  std::string(name) + " CODE:" + (press ? "82" : "02") + Hex2(usage));
+                  std::string(name) + " CODE:" + (press ? "82" : "02") + HexByte(usage));
 }
 
 std::string ButtonRow(bool press, MouseButton button) {
   const ButtonInfo& info = kButtons[static_cast<int>(button)];
   const uint8_t code = press ? info.releaseCode | MacroCode::kButtonPressBit : info.releaseCode;
-  return TypedRow(press ? RowType::kPress : RowType::kRelease, std::string(info.name) + " CODE:00" + Hex2(code));
+  return TypedRow(press ? RowType::kPress : RowType::kRelease, std::string(info.name) + " CODE:00" + HexByte(code));
 }
 
 std::string XRow(int value) { return AxisRow(RowType::kXPositive, "FB", value); }
 std::string YRow(int value) { return AxisRow(RowType::kYPositive, "FA", value); }
 
-std::string RepeatStartRow(int count) { return TypedRow(RowType::kRepeatStart, "FD" + Hex2(count - 1)); }
+std::string RepeatStartRow(int count) { return TypedRow(RowType::kRepeatStart, "FD" + HexByte(count - 1)); }
 std::string RepeatEndRow() { return TypedRow(RowType::kRepeatEnd, "00FC"); }
 
 int DelayOfRow(std::string_view row) {
