@@ -8,6 +8,8 @@
 #include <string_view>
 #include <utility>
 
+#include "base/AsciiCase.h"
+
 namespace veltrax {
 
 class TextTable {
@@ -24,20 +26,13 @@ class MapTextTable final : public TextTable {
   explicit MapTextTable(const std::map<std::string, std::string>& entries) {
     for (const auto& [key, value] : entries) Set(key, value);
   }
-  void Set(std::string_view id, std::string value) { entries_[Upper(id)] = std::move(value); }
+  void Set(std::string_view id, std::string value) { entries_[UpperAscii(id)] = std::move(value); }
   std::string Text(std::string_view id) const override {
-    auto it = entries_.find(Upper(id));
+    auto it = entries_.find(UpperAscii(id));
     return it == entries_.end() ? std::string() : it->second;
   }
 
  private:
-  static std::string Upper(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) {
-      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return out;
-  }
   std::map<std::string, std::string> entries_;
 };
 

@@ -45,14 +45,6 @@ class IniSection::Reader {
   IniSection result_;
 };
 
-std::string UpperAscii(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return out;
-}
-
 IniSection IniSection::Parse(std::string_view text, std::string_view section) {
   Reader reader(section);
   while (!text.empty()) {

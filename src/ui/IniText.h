@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/AsciiCase.h"
+
 namespace veltrax {
 
 class IniSection {
@@ -33,8 +35,5 @@ class IniSection {
   class Reader;
   std::map<std::string, std::string> entries_;  // keys in upper case
 };
-
-// Keys are compared in upper case throughout the presentation layer.
-std::string UpperAscii(std::string_view text);
 
 }  // namespace veltrax
