@@ -16,8 +16,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/Application.h"
-#include "app/MainWindow.h"
+#include "gui/Application.h"
+#include "gui/MainWindow.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <QImage>
 
-#include "ui/LayoutTable.h"
+#include "resources/LayoutTable.h"
 
 namespace skingen {
 

@@ -13,7 +13,7 @@
 #include "PagePictures.h"
 #include "SharedPictures.h"
 #include "base/FileIo.h"
-#include "ui/LayoutTable.h"
+#include "resources/LayoutTable.h"
 
 namespace {
 

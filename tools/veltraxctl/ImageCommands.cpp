@@ -16,7 +16,7 @@
 #include "image/ImageFlows.h"
 #include "image/ProfileFile.h"
 #include "image/SectionChecks.h"
-#include "ui/Resources.h"
+#include "resources/Resources.h"
 
 namespace veltrax::ctl {
 namespace {

@@ -13,7 +13,7 @@
 #include "keys/FunctionMenus.h"
 #include "keys/KeyCatalogue.h"
 #include "macro/BaseMacroTable.h"
-#include "ui/Resources.h"
+#include "resources/Resources.h"
 
 namespace veltrax::ctl {
 namespace {

@@ -16,7 +16,7 @@
 #include "macro/MacroCodec.h"
 #include "macro/MacroLibraryFile.h"
 #include "macro/MacroLibraryStore.h"
-#include "ui/Resources.h"
+#include "resources/Resources.h"
 
 namespace veltrax::ctl {
 namespace {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "device/DeviceLink.h"
-#include "sim/DeviceBackend.h"
+#include "device/DeviceBackend.h"
 
 namespace veltrax::ctl {
 

@@ -9,7 +9,7 @@
 #include "KeyCommands.h"
 #include "MacroCommands.h"
 #include "Session.h"
-#include "sim/SimulateCommandLine.h"
+#include "device/SimulateCommandLine.h"
 
 namespace {
 

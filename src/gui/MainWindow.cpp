@@ -1,0 +1,364 @@
+#include "gui/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QUrl>
+#include <QLabel>
+#include <QLocale>
+#include <QScreen>
+#include <QStatusTipEvent>
+
+#include "gui/EngineerPage.h"
+#include "gui/Furniture.h"
+#include "gui/InputBlocker.h"
+#include "gui/LoadingWindow.h"
+#include "gui/SkinnedPage.h"
+#include "gui/UserDialogs.h"
+#include "gui/WindowChrome.h"
+#include "gui/WindowDragger.h"
+#include "gui/WindowShape.h"
+#include "gui/WindowFlowHost.h"
+#include "device/DeviceLink.h"
+#include "keys/KeyFunctionName.h"
+#include "resources/EngineerCaptionTable.h"
+#include "resources/Resources.h"
+#include "resources/SkinPictures.h"
+
+namespace veltrax::app {
+
+namespace {
+
+QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+
+}  // namespace
+
+MainWindow::MainWindow(DeviceLink& link, Sleeper& sleeper, bool simulated)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      link_(link),
+      sleeper_(sleeper),
+      simulated_(simulated),
+      skin_([this](const QString& name) { return pictures_.Picture(name.toStdString()); }) {
+  FormCreate();
+}
+
+MainWindow::~MainWindow() {
+  // The link outlives the window: it must not call back into it.
+  link_.SetHost(nullptr);
+}
+
+void MainWindow::FormCreate() {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(simulated_ ? QStringLiteral("%1 (simulated mouse)").arg(QLatin1String(kCaption))
+                            : QString::fromLatin1(kCaption));
+  dialogs_ = std::make_unique<WidgetDialogs>(this, [this](const QString& name) { return skin_.Picture(name); });
+  host_ = std::make_unique<WindowFlowHost>(*this);
+  blocker_ = new InputBlocker(this);
+  BuildPages();
+
+  LoadBasePicture();
+  SetBaseWindowSize();
+  CentreOnScreen();
+  // Maroon parts of the background are see-through: the window takes the
+  // background's outline.
+  setAttribute(Qt::WA_TranslucentBackground, false);
+  UpdateShape();
+
+  programFolder_ = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+  ShowContainer(1);
+
+  chrome_->ShowStartPictures(1);
+  if (auto options = LoadGlobalOptions()) options_ = options.value();
+  chrome_->PlaceWebButton(options_, baseSize_);
+  chrome_->SetRollingEnabled(options_.RollingCaptions());
+
+  engineer_->SetCaptions(EngineerCaptionColumnForLocale(QLocale::system().name().toStdString()));
+
+  currentLanguage_ = 1;
+  ApplyLanguage();
+
+  flows_ = std::make_unique<ImageFlows>(link_, sleeper_, *host_, texts_);
+  flows_->SetReserveIds(options_.revManuId, options_.revProId);
+  QGuiApplication::setApplicationDisplayName(applicationTitle_);
+  link_.SetHost(host_.get());
+  watch_ = std::make_unique<ConnectionWatch>(link_, sleeper_, *flows_);
+  flows_->RefreshErrorAP();
+
+  LanguageButtonClick(currentLanguage_);
+
+  devTimer_.setObjectName(QStringLiteral("DevTimer"));
+  devTimer_.setInterval(kDevTimerMs);
+  connect(&devTimer_, &QTimer::timeout, this, &MainWindow::DevTimerTimer);
+  devTimer_.start();
+  update();
+}
+
+void MainWindow::BuildPages() {
+  for (int n = 1; n <= 4; ++n) pages_[n - 1] = new SkinnedPage(n, this);
+  engineer_ = new EngineerPage(this);
+  chrome_ = new WindowChrome(pages_, skin_, this);
+  chrome_->SetDeviceConnected([this] { return link_.IsOpen(); });
+  dragger_ = new WindowDragger(this);
+  for (SkinnedPage* page : pages_) {
+    dragger_->Watch(page->Background());
+    dragger_->Watch(page->Overlay());
+    connect(page, &SkinnedPage::BackgroundPressed, this, [this] { host_->HideAllMenu(); });
+  }
+  dragger_->Watch(engineer_->Banner());
+  dragger_->Watch(engineer_->Parameters());
+  ConnectChrome();
+}
+
+void MainWindow::ConnectChrome() {
+  connect(chrome_, &WindowChrome::Clicked, this, [this](const QString& base) {
+    static const std::array<std::pair<const char*, Page>, 6> kPages{{{"Main", Page::ModeA},
+                                                                      {"Second", Page::ModeB},
+                                                                      {"Adv", Page::Advanced},
+                                                                      {"Breath", Page::Light},
+                                                                      {"Macro", Page::Macro},
+                                                                      {"Engineer", Page::Engineer}}};
+    for (const auto& [name, page] : kPages) {
+      if (base == QLatin1String(name)) return PageButtonClick(page);
+    }
+    if (base.startsWith(QLatin1String("Lang"))) return LanguageButtonClick(base.mid(4).toInt());
+    if (base == QLatin1String("Exit")) return Btn_Exit_0Click();
+    if (base == QLatin1String("Mini")) return Btn_Mini_0Click();
+    if (base == QLatin1String("Web")) return Btn_Web_0Click();
+    if (base == QLatin1String("Read")) return Btn_Read_0Click();
+    if (base == QLatin1String("Apply")) return Btn_Apply_0Click();
+    if (base == QLatin1String("Confirm")) return Btn_Confirm_0Click();
+    if (base == QLatin1String("Confirm1")) return Btn_Confirm1_1Click();
+    if (base == QLatin1String("Confirm2")) return Btn_Confirm2_1Click();
+    if (base == QLatin1String("Confirm3")) return Btn_Confirm3_1Click();
+    if (base == QLatin1String("Save")) return Btn_Save_0Click();
+    if (base == QLatin1String("Load")) return Btn_Load_0Click();
+  });
+  connect(engineer_, &EngineerPage::CloseClicked, this, &MainWindow::Btn_Exit_0Click);
+  connect(engineer_, &EngineerPage::WriteClicked, this, &MainWindow::Btn_Apply_0Click);
+  connect(engineer_, &EngineerPage::SaveClicked, this, &MainWindow::Btn_Save_0Click);
+  connect(engineer_, &EngineerPage::LoadClicked, this, &MainWindow::Btn_Load_0Click);
+  connect(engineer_, &EngineerPage::DefaultClicked, this, &MainWindow::Btn_DefaultClick);
+}
+
+void MainWindow::SetLoadingWindow(LoadingWindow* loading) {
+  loading_ = loading;
+  if (loading_) loading_->PlaceBelowCentreOf(geometry());
+}
+
+void MainWindow::SetDialogs(std::unique_ptr<UserDialogs> dialogs) { dialogs_ = std::move(dialogs); }
+
+QString MainWindow::Text(const char* id) const { return FromUtf8(texts_.Text(id)); }
+
+QString MainWindow::LanguagePicture(const char* suffix) const {
+  return QString::fromStdString(LanguagePictureName(currentLanguage_, suffix));
+}
+
+void MainWindow::LoadBasePicture() {
+  const QString name = QStringLiteral("L1_BackGround");
+  pages_[0]->SetBackground(name, skin_.Picture(name));
+  baseSize_ = pages_[0]->size();
+  if (baseSize_.isEmpty()) baseSize_ = QSize(1030, 662);
+  for (SkinnedPage* page : pages_) page->Overlay()->setGeometry(QRect(QPoint(0, 0), baseSize_));
+}
+
+void MainWindow::CentreOnScreen() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->geometry();
+  move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+}
+
+void MainWindow::UpdateShape() {
+  if (engineer_->isVisibleTo(this)) {
+    clearMask();
+    return;
+  }
+  const QImage& background = skin_.Image(LanguagePicture("BackGround"));
+  if (background.isNull()) {
+    clearMask();
+    return;
+  }
+  setMask(OutlineOf(background));
+}
+
+void MainWindow::SetBaseWindowSize() {
+  setFixedSize(baseSize_);
+  for (SkinnedPage* page : pages_) page->resize(baseSize_);
+  engineer_->resize(EngineerPage::kWidth, EngineerPage::kHeight);
+}
+
+void MainWindow::SetEngineerWindowSize() {
+  setFixedSize(EngineerPage::kWidth, EngineerPage::kHeight);
+  for (SkinnedPage* page : pages_) page->resize(baseSize_);
+  engineer_->resize(EngineerPage::kWidth, EngineerPage::kHeight);
+}
+
+bool MainWindow::PagesLocked() const { return pages_[0]->Overlay()->isVisibleTo(pages_[0]); }
+
+void MainWindow::LockPages() {
+  for (SkinnedPage* page : pages_) page->SetLocked(true);
+}
+
+void MainWindow::UnlockPages() {
+  for (SkinnedPage* page : pages_) page->SetLocked(false);
+}
+
+void MainWindow::ShowContainer(int container) {
+  for (SkinnedPage* page : pages_) page->setVisible(page->Number() == container);
+  engineer_->setVisible(container == 6);
+  UpdateShape();
+}
+
+void MainWindow::ShowFirstPage() {
+  // Page 1 is the key page: a choice of another page does not survive it.
+  if (ContainerOf(navigation_.CurrentPage()) != 1) ResetNavigationLook();
+  SetBaseWindowSize();
+  ShowContainer(1);
+}
+
+void MainWindow::ResetNavigationLook() {
+  navigation_.Reset();
+  chrome_->ResetNavigationPictures();
+  chrome_->SelectPageButton(QStringLiteral("Main"));
+}
+
+void MainWindow::PageButtonClick(Page page) {
+  if (flowRunning_) return;
+  switch (navigation_.Request(page, link_.IsOpen(), flows_->State().noDevice)) {
+    case NavigationOutcome::FindingDevice: dialogs_->ShowPlainMessage(Text("Str020")); return;
+    case NavigationOutcome::Ignored: return;
+    case NavigationOutcome::Switched: break;
+  }
+  host_->HideAllMenu();
+  // The selection is set before the pages change, so that the leave event
+  // of a button hidden under the pointer restores the new selection.
+  static const char* const kButtons[] = {"Main", "Second", "Adv", "Breath", "Macro", "Engineer"};
+  chrome_->ResetNavigationPictures();
+  chrome_->SelectPageButton(QString::fromLatin1(kButtons[static_cast<int>(page)]));
+  if (page == Page::Engineer) {
+    SetEngineerWindowSize();
+  } else {
+    SetBaseWindowSize();
+  }
+  ShowContainer(ContainerOf(page));
+  if (page == Page::ModeA || page == Page::ModeB) RefreshKeyLabels();
+  ShowPageContent(page);
+}
+
+void MainWindow::ShowPageContent(Page page) {
+  const int container = ContainerOf(page);
+  if (container > 4) return;
+  const QString name = LanguagePicture(QStringLiteral("Back%1").arg(container).toLatin1().constData());
+  pages_[container - 1]->Content()->SetPicture(name, skin_.Picture(name));
+}
+
+void MainWindow::RefreshVisiblePage() {
+  if (flows_->State().noDevice) {
+    ShowContainer(1);
+    return;
+  }
+  ShowContainer(ContainerOf(navigation_.CurrentPage()));
+}
+
+void MainWindow::LanguageButtonClick(int language) {
+  if (flowRunning_ || language < 1 || language > 3) return;
+  chrome_->SelectLanguage(language);
+  currentLanguage_ = language;
+  ApplyLanguage();
+  QGuiApplication::setApplicationDisplayName(applicationTitle_);
+  RefreshVisiblePage();
+  for (SkinButton* copy : chrome_->Copies(QStringLiteral("Lang%1").arg(language))) {
+    if (copy->underMouse()) chrome_->RestartRolling(copy);
+  }
+}
+
+void MainWindow::ApplyLanguage() {
+  const QString background = LanguagePicture("BackGround");
+  for (SkinnedPage* page : pages_) page->SetBackground(background, skin_.Picture(background));
+  UpdateShape();
+  if (auto layout = LoadLayout(currentLanguage_)) layout_ = std::move(layout).value();
+  chrome_->ApplyLayout(layout_, baseSize_);
+  for (int k = 1; k <= 4; ++k) {
+    const std::string key = "P" + std::to_string(k);
+    pages_[k - 1]->Content()->move(layout_.IntOr(key + "_X", 0), layout_.IntOr(key + "_Y", 0));
+  }
+  // The other pages take their content picture when they are chosen.
+  ShowPageContent(navigation_.CurrentPage());
+  ApplyLanguageTexts();
+}
+
+void MainWindow::ApplyLanguageTexts() {
+  LanguageTable next = LoadLanguageTable(currentLanguage_);
+  fontName_ = FromUtf8(next.Text("FontName"));
+  chrome_->SetFontFamily(fontName_);
+  applicationTitle_ = FromUtf8(next.Text("Title"));
+  for (const FurnitureItem& item : FurnitureItems()) {
+    if (item.captionId) chrome_->SetCaption(QString::fromLatin1(item.base), FromUtf8(next.Text(item.captionId)));
+  }
+  chrome_->SetCaption(QStringLiteral("Engineer"), QStringLiteral("Engineer"));
+  RetranslateKeyLabels(next);
+  texts_ = std::move(next);
+}
+
+void MainWindow::RetranslateKeyLabels(const LanguageTable& next) {
+  const std::array<LanguageTable, 3> tables{LoadLanguageTable(1), LoadLanguageTable(2), LoadLanguageTable(3)};
+  const std::array<const TextTable*, 3> all{&tables[0], &tables[1], &tables[2]};
+  for (int n = 1; n <= SkinnedPage::kKeyLabels; ++n) {
+    SkinButton* key = pages_[0]->KeyLabel(n);
+    const std::string id = FindTextId(key->Caption().toStdString(), all);
+    // Combination texts and macro names are not in the tables: they stay.
+    if (!id.empty()) key->SetCaption(FromUtf8(next.Text(id)));
+  }
+}
+
+void MainWindow::RefreshKeyLabels() {
+  const KeyProfile profile = navigation_.CurrentPage() == Page::ModeB ? KeyProfile::ModeB : KeyProfile::ModeA;
+  const DataBuf& dataBuf = flows_->State().dataBuf;
+  const BaseMacroNames noMacroNames{};
+  for (int n = 1; n <= SkinnedPage::kKeyLabels; ++n) {
+    const auto bytes = dataBuf.ButtonCode(profile, n);
+    const KeyFunctionCode code{bytes[0], bytes[1], bytes[2]};
+    pages_[0]->KeyLabel(n)->SetCaption(FromUtf8(KeyFunctionName(code, texts_, noMacroNames)));
+  }
+}
+
+void MainWindow::ShowMessageText(const QString& text) { dialogs_->ShowMessage(text, fontName_); }
+
+void MainWindow::Btn_Exit_0Click() {
+  if (flowRunning_) return;
+  close();
+}
+
+void MainWindow::Btn_Mini_0Click() {
+  if (flowRunning_) return;
+  showMinimized();
+}
+
+void MainWindow::Btn_Web_0Click() {
+  if (flowRunning_) return;
+  chrome_->ShowPressed(QStringLiteral("Web"));
+  if (options_.WebEnabled()) QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(options_.web)));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (flowRunning_) {
+    // A running flow finishes first; the window closes at its end.
+    closeRequested_ = true;
+    event->ignore();
+    return;
+  }
+  devTimer_.stop();
+  link_.DropDevice();
+  if (loading_) loading_->hide();
+  event->accept();
+}
+
+bool MainWindow::event(QEvent* event) {
+  if (event->type() == QEvent::StatusTip) {
+    engineer_->Content()->setText(static_cast<QStatusTipEvent*>(event)->tip());
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+}  // namespace veltrax::app

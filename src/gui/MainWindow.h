@@ -1,0 +1,163 @@
+#pragma once
+// The main window (TForm1): one frameless window shaped by its background,
+// showing one page at a time. It owns the working state of the whole run;
+// its widgets mirror that state.
+
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "gui/Navigation.h"
+#include "gui/Skin.h"
+#include "device/ConnectionWatch.h"
+#include "image/ImageFlows.h"
+#include "resources/GlobalOptions.h"
+#include "resources/LanguageTable.h"
+#include "resources/LayoutTable.h"
+#include "resources/PictureStore.h"
+
+namespace veltrax {
+class DeviceLink;
+class Sleeper;
+}  // namespace veltrax
+
+namespace veltrax::app {
+
+class EngineerPage;
+class InputBlocker;
+class LoadingWindow;
+class SkinnedPage;
+class UserDialogs;
+class WindowChrome;
+class WindowDragger;
+class WindowFlowHost;
+
+class MainWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr const char* kCaption = "VELTRAX Gaming Mouse v1.0";
+  static constexpr int kDevTimerMs = 3500;
+
+  // Runs FormCreate. sleeper times the flows' pauses; simulated only
+  // changes the caption.
+  MainWindow(DeviceLink& link, Sleeper& sleeper, bool simulated);
+  ~MainWindow() override;
+
+  // The loading window is created after the main window.
+  void SetLoadingWindow(LoadingWindow* loading);
+  LoadingWindow* Loading() const { return loading_; }
+  void SetDialogs(std::unique_ptr<UserDialogs> dialogs);
+  UserDialogs& Dialogs() { return *dialogs_; }
+
+  Page CurrentPage() const { return navigation_.CurrentPage(); }
+  int CurrentLanguage() const { return currentLanguage_; }
+  const QString& ApplicationTitle() const { return applicationTitle_; }
+  QSize BaseSize() const { return baseSize_; }
+  bool PagesLocked() const;
+  bool FlowRunning() const { return flowRunning_; }
+  SkinnedPage* PageWidget(int number) const { return pages_.at(number - 1); }
+  EngineerPage* Engineer() const { return engineer_; }
+  WindowChrome& Chrome() { return *chrome_; }
+  QTimer& DevTimer() { return devTimer_; }
+  ImageState& State() { return flows_->State(); }
+  ImageFlows& Flows() { return *flows_; }
+  ConnectionWatch& Watch() { return *watch_; }
+  DeviceLink& Link() { return link_; }
+  const GlobalOptions& Options() const { return options_; }
+  // The program's folder with a trailing separator.
+  const QString& ProgramFolder() const { return programFolder_; }
+  // The text of an id in the current language.
+  QString Text(const char* id) const;
+
+  // Page, language and window buttons (any copy).
+  void PageButtonClick(Page page);
+  void LanguageButtonClick(int language);
+  void Btn_Exit_0Click();
+  void Btn_Mini_0Click();
+  void Btn_Web_0Click();
+
+  // Device buttons and the connection watch.
+  void Btn_Read_0Click();
+  void Btn_Apply_0Click();
+  void Btn_Confirm_0Click();
+  void Btn_Confirm1_1Click();
+  void Btn_Confirm2_1Click();
+  void Btn_Confirm3_1Click();
+  void Btn_DefaultClick();
+  void Btn_Save_0Click();
+  void Btn_Load_0Click();
+  void DevTimerTimer();
+
+  void LockPages();
+  void UnlockPages();
+  void SetBaseWindowSize();
+  void SetEngineerWindowSize();
+  // Page 1 shown, the others hidden (the no-device state and a fresh read).
+  void ShowFirstPage();
+  // The Mode A button selected, every other page button normal.
+  void ResetNavigationLook();
+  void RefreshVisiblePage();
+  // The key labels from the key profile of the current page.
+  void RefreshKeyLabels();
+  // The window's message dialog in the language's font.
+  void ShowMessageText(const QString& text);
+
+ protected:
+  // FormCloseQuery: the device is dropped before the window closes.
+  void closeEvent(QCloseEvent* event) override;
+  // The application's hints go to lbl_Content.
+  bool event(QEvent* event) override;
+
+ private:
+  friend class WindowFlowHost;
+
+  void FormCreate();
+  void BuildPages();
+  void ConnectChrome();
+  void LoadBasePicture();
+  void CentreOnScreen();
+  void ApplyLanguage();
+  void ApplyLanguageTexts();
+  void RetranslateKeyLabels(const LanguageTable& next);
+  void ShowContainer(int container);
+  void ShowPageContent(Page page);
+  void UpdateShape();
+  QString LanguagePicture(const char* suffix) const;
+  // Runs a device flow: input blocked, no re-entry, a close asked for
+  // meanwhile carried out at its end.
+  template <class F>
+  void RunFlow(F&& flow);
+
+  DeviceLink& link_;
+  Sleeper& sleeper_;
+  bool simulated_;
+  PictureStore pictures_;
+  Skin skin_;
+  std::array<SkinnedPage*, 4> pages_{};
+  EngineerPage* engineer_ = nullptr;
+  WindowChrome* chrome_ = nullptr;
+  WindowDragger* dragger_ = nullptr;
+  InputBlocker* blocker_ = nullptr;
+  LoadingWindow* loading_ = nullptr;
+  std::unique_ptr<UserDialogs> dialogs_;
+  std::unique_ptr<WindowFlowHost> host_;
+  std::unique_ptr<ImageFlows> flows_;
+  std::unique_ptr<ConnectionWatch> watch_;
+
+  Navigation navigation_;
+  int currentLanguage_ = 1;
+  LanguageTable texts_;
+  LayoutTable layout_;
+  GlobalOptions options_;
+  QString applicationTitle_;
+  QString fontName_;
+  QString programFolder_;
+  QSize baseSize_;
+  QTimer devTimer_;
+  bool flowRunning_ = false;
+  bool closeRequested_ = false;
+};
+
+}  // namespace veltrax::app

@@ -1,0 +1,71 @@
+#include "gui/MessageDialog.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+
+#include "gui/SkinButton.h"
+
+namespace veltrax::app {
+
+namespace {
+constexpr int kWidth = 530;
+constexpr int kHeight = 200;
+constexpr int kMargin = 24;
+}  // namespace
+
+MessageDialog::MessageDialog(QWidget* parent, const QString& text, const QString& fontName,
+                             const PictureSource& pictures)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), text_(text), background_(pictures("Msg")) {
+  setObjectName(QStringLiteral("MessageDialog"));
+  setModal(true);
+  setFixedSize(kWidth, kHeight);
+  setAttribute(Qt::WA_TranslucentBackground, false);
+
+  auto* label = new QLabel(text, this);
+  label->setObjectName(QStringLiteral("lbl_Message"));
+  QFont font = label->font();
+  if (!fontName.isEmpty()) font.setFamily(fontName);
+  font.setPointSize(12);
+  label->setFont(font);
+  label->setStyleSheet(QStringLiteral("color: #E8ECF2; background: transparent;"));
+  label->setAlignment(Qt::AlignCenter);
+  label->setWordWrap(true);
+  label->setGeometry(kMargin, kMargin, kWidth - 2 * kMargin, kHeight - 2 * kMargin - 40);
+
+  auto* ok = new SkinButton(QStringLiteral("Btn_OK"), this);
+  ok->SetPicture(QStringLiteral("BtnS_01"), pictures("BtnS_01"));
+  ok->SetCaption(QStringLiteral("OK"));
+  ok->setFont(font);
+  ok->move((kWidth - ok->width()) / 2, kHeight - kMargin - ok->height());
+  connect(ok, &SkinButton::Entered, this, [ok, pictures] { ok->SetPicture("BtnS_02", pictures("BtnS_02")); });
+  connect(ok, &SkinButton::Left, this, [ok, pictures] { ok->SetPicture("BtnS_01", pictures("BtnS_01")); });
+  connect(ok, &SkinButton::Pressed, this, [ok, pictures] { ok->SetPicture("BtnS_03", pictures("BtnS_03")); });
+  connect(ok, &SkinButton::Clicked, this, &QDialog::accept);
+
+  if (parent) move(parent->geometry().center() - rect().center());
+}
+
+void MessageDialog::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (background_.isNull()) {
+    painter.fillRect(rect(), QColor(0x1B, 0x1E, 0x24));
+    return;
+  }
+  painter.drawPixmap(0, 0, background_);
+}
+
+}  // namespace veltrax::app
+
+namespace veltrax::app {
+
+void MessageDialog::keyPressEvent(QKeyEvent* event) {
+  // The one button is the default: Enter answers it like Escape does.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace veltrax::app

@@ -1,0 +1,72 @@
+#include "gui/SkinButton.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace veltrax::app {
+
+SkinButton::SkinButton(const QString& name, QWidget* parent) : QWidget(parent) {
+  setObjectName(name);
+  setAttribute(Qt::WA_Hover);
+}
+
+void SkinButton::SetPicture(const QString& pictureName, const QPixmap& picture) {
+  pictureName_ = pictureName;
+  picture_ = picture;
+  if (!picture_.isNull()) resize(picture_.deviceIndependentSize().toSize());
+  update();
+}
+
+void SkinButton::SetCaption(const QString& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  update();
+}
+
+void SkinButton::SetTextColor(const QColor& color) {
+  textColor_ = color;
+  update();
+}
+
+void SkinButton::SetCaptionInset(int insetLeft, int insetRight) {
+  insetLeft_ = insetLeft;
+  insetRight_ = insetRight;
+  update();
+}
+
+void SkinButton::Place(int x, int y, bool enabled) {
+  move(x, y);
+  setVisible(enabled);
+}
+
+void SkinButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+  if (caption_.isEmpty()) return;
+  painter.setPen(textColor_);
+  painter.setFont(font());
+  const QRect label(insetLeft_, 0, width() - insetLeft_ - insetRight_, height());
+  painter.setClipRect(label);
+  // A rolling caption is wider than its label: it starts at the left edge
+  // so that the scrolling reads as one line.
+  const bool fits = painter.fontMetrics().horizontalAdvance(caption_) <= label.width();
+  painter.drawText(label, (fits ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter, caption_);
+}
+
+void SkinButton::enterEvent(QEnterEvent*) { emit Entered(); }
+
+void SkinButton::leaveEvent(QEvent*) { emit Left(); }
+
+void SkinButton::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  pressed_ = true;
+  emit Pressed();
+}
+
+void SkinButton::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !pressed_) return;
+  pressed_ = false;
+  if (rect().contains(event->position().toPoint())) emit Clicked();
+}
+
+}  // namespace veltrax::app

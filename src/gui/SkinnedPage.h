@@ -1,0 +1,55 @@
+#pragma once
+// One of the four skinned pages (gbPage1 .. gbPage4): its background, its
+// content picture, its own copy of the window furniture and its overlay
+// Disable_All_<n>, which swallows every click while the pages are locked.
+
+#include <QHash>
+#include <QString>
+#include <QWidget>
+#include <array>
+
+#include "gui/PictureView.h"
+#include "gui/SkinButton.h"
+
+namespace veltrax::app {
+
+class SkinnedPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kKeyLabels = 9;
+
+  // number is 1 to 4; page 1 also carries the nine key labels Key1 .. Key9.
+  SkinnedPage(int number, QWidget* parent);
+
+  int Number() const { return number_; }
+  // The copy of a furniture button on this page, by base name ("Main").
+  SkinButton* Button(const QString& base) const { return buttons_.value(base); }
+  const QHash<QString, SkinButton*>& Buttons() const { return buttons_; }
+  PictureView* Background() const { return background_; }
+  PictureView* Content() const { return content_; }
+  QWidget* Overlay() const { return overlay_; }
+  // Key label n (1 to 9) of page 1; null on the other pages.
+  SkinButton* KeyLabel(int n) const { return number_ == 1 ? keyLabels_.at(n - 1) : nullptr; }
+
+  // Page, overlay and background take the background picture's size.
+  void SetBackground(const QString& pictureName, const QPixmap& picture);
+  void SetLocked(bool locked);
+
+ signals:
+  // A press on the background or on the locked overlay: drag the window.
+  void BackgroundPressed();
+
+ private:
+  void BuildFurniture();
+  void BuildKeyLabels();
+
+  int number_;
+  PictureView* background_;
+  PictureView* content_;
+  QWidget* overlay_;
+  QHash<QString, SkinButton*> buttons_;
+  std::array<SkinButton*, kKeyLabels> keyLabels_{};
+};
+
+}  // namespace veltrax::app

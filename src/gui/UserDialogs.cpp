@@ -1,0 +1,33 @@
+#include "gui/UserDialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "gui/MessageDialog.h"
+
+namespace veltrax::app {
+
+void WidgetDialogs::ShowMessage(const QString& text, const QString& fontName) {
+  MessageDialog dialog(parent_, text, fontName, pictures_);
+  dialog.exec();
+}
+
+void WidgetDialogs::ShowPlainMessage(const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, QString(), text, QMessageBox::Ok, parent_);
+  box.exec();
+}
+
+std::optional<QString> WidgetDialogs::PickSaveFile(const QString& filter) {
+  // The dialog asks before an existing file is replaced.
+  const QString path = QFileDialog::getSaveFileName(parent_, QString(), QString(), filter);
+  if (path.isEmpty()) return std::nullopt;
+  return path;
+}
+
+std::optional<QString> WidgetDialogs::PickOpenFile(const QString& filter) {
+  const QString path = QFileDialog::getOpenFileName(parent_, QString(), QString(), filter);
+  if (path.isEmpty()) return std::nullopt;
+  return path;
+}
+
+}  // namespace veltrax::app

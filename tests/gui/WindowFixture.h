@@ -1,0 +1,90 @@
+#pragma once
+// A main window on the simulated mouse in virtual time, with dialogs that
+// answer for the user and record what was shown.
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTest>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "gui/LoadingWindow.h"
+#include "gui/MainWindow.h"
+#include "gui/SkinnedPage.h"
+#include "gui/UserDialogs.h"
+#include "device/DeviceLink.h"
+#include "device/Sleeper.h"
+#include "image/DefaultImages.h"
+#include "sim/SimulatedMouse.h"
+
+namespace veltrax::app {
+
+class RecordingDialogs final : public UserDialogs {
+ public:
+  struct Shown {
+    QString text;
+    bool plain;
+  };
+  std::vector<Shown> shown;
+  std::optional<QString> nextFile;
+  std::vector<QString> filters;
+
+  void ShowMessage(const QString& text, const QString&) override { shown.push_back({text, false}); }
+  void ShowPlainMessage(const QString& text) override { shown.push_back({text, true}); }
+  std::optional<QString> PickSaveFile(const QString& filter) override { return Pick(filter); }
+  std::optional<QString> PickOpenFile(const QString& filter) override { return Pick(filter); }
+
+ private:
+  std::optional<QString> Pick(const QString& filter) {
+    filters.push_back(filter);
+    return nextFile;
+  }
+};
+
+class WindowTest : public testing::Test {
+ protected:
+  WindowTest() : mouse_(SimFaults{}, DefaultImage(1)), link_(mouse_, clock_) {
+    window_ = std::make_unique<MainWindow>(link_, clock_, true);
+    auto dialogs = std::make_unique<RecordingDialogs>();
+    dialogs_ = dialogs.get();
+    window_->SetDialogs(std::move(dialogs));
+    window_->SetLoadingWindow(&loading_);
+    window_->show();
+    QCoreApplication::processEvents();
+  }
+
+  // The first watch tick finds the mouse and reads its image.
+  void ConnectMouse() {
+    window_->DevTimerTimer();
+    ASSERT_TRUE(link_.IsOpen());
+    ASSERT_FALSE(window_->PagesLocked());
+  }
+
+  SkinButton* Button(const QString& name) const { return window_->findChild<SkinButton*>(name); }
+  // A click where the button lies, through the window: whatever is on top
+  // there (a page overlay) gets it.
+  void Click(const QString& name) {
+    SkinButton* button = Button(name);
+    ASSERT_NE(button, nullptr) << name.toStdString();
+    const QPoint at = button->mapTo(window_.get(), button->rect().center());
+    QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, at);
+    QCoreApplication::processEvents();
+  }
+  QWidget* Widget(const QString& name) const { return window_->findChild<QWidget*>(name); }
+  bool Shown(const QString& name) const { return Widget(name) && Widget(name)->isVisibleTo(window_.get()); }
+  // Shown on its page, whether or not the page is.
+  bool ShownOnPage(const QString& name) const {
+    return Widget(name) && Widget(name)->isVisibleTo(Widget(name)->parentWidget());
+  }
+
+  VirtualClock clock_;
+  SimulatedMouse mouse_;
+  DeviceLink link_;
+  LoadingWindow loading_;
+  std::unique_ptr<MainWindow> window_;
+  RecordingDialogs* dialogs_ = nullptr;
+};
+
+}  // namespace veltrax::app
