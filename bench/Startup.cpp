@@ -68,10 +68,10 @@ class FirstFrame : public QObject {
 int Startup(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication qapp(argc, argv);
-  veltrax::app::InstallFontSubstitutes();
-  veltrax::app::AppOptions options;
+  veltrax::gui::InstallFontSubstitutes();
+  veltrax::gui::AppOptions options;
   options.simulate = true;
-  auto app = veltrax::app::Application::Create(options);
+  auto app = veltrax::gui::Application::Create(options);
   if (!app) {
     std::fprintf(stderr, "veltrax-bench: %s\n", app.error().context.c_str());
     return 1;

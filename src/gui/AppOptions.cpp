@@ -2,7 +2,7 @@
 
 #include "device/SimulateCommandLine.h"
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 Result<AppOptions> ParseAppOptions(int argc, char** argv) {
   CLI::App cli{"veltrax: the VELTRAX gaming mouse configurator."};
@@ -22,4 +22,4 @@ Result<AppOptions> ParseAppOptions(int argc, char** argv) {
   return options;
 }
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

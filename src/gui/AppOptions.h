@@ -5,7 +5,7 @@
 #include "base/Error.h"
 #include "device/DeviceBackend.h"
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 using AppOptions = SimulateOptions;
 
@@ -13,4 +13,4 @@ using AppOptions = SimulateOptions;
 // ErrorKind::NotFound with the help text as context.
 Result<AppOptions> ParseAppOptions(int argc, char** argv);
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

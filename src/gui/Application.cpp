@@ -7,7 +7,7 @@
 #include "image/DefaultImages.h"
 #include "resources/Resources.h"
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 namespace {
 
@@ -58,4 +58,4 @@ void InstallFontSubstitutes() {
                               QStringLiteral("Droid Sans Fallback")});
 }
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

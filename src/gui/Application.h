@@ -8,7 +8,7 @@
 #include "base/Error.h"
 #include "device/DeviceBackend.h"
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 class LoadingWindow;
 class MainWindow;
@@ -38,4 +38,4 @@ class Application {
 // Faces for the fonts the language tables name, where they are not installed.
 void InstallFontSubstitutes();
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

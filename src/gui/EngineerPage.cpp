@@ -2,7 +2,7 @@
 
 #include "resources/EngineerCaptionTable.h"
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 namespace {
 
@@ -93,4 +93,4 @@ void EngineerPage::SetCaptions(int column) {
   default_->setText(Caption(kRowDefault, column, QStringLiteral("Default")));
 }
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

@@ -9,7 +9,7 @@
 #include <QTabWidget>
 #include <QWidget>
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 class EngineerPage : public QWidget {
   Q_OBJECT
@@ -50,4 +50,4 @@ class EngineerPage : public QWidget {
   QPushButton* default_;
 };
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

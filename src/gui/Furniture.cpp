@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 namespace {
 
@@ -36,4 +36,4 @@ constexpr std::array kItems{
 
 std::span<const FurnitureItem> FurnitureItems() { return kItems; }
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

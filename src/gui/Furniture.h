@@ -5,7 +5,7 @@
 
 #include <span>
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 enum class FurnitureKind {
   Page,      // page buttons: SetS_ pictures, one of them selected
@@ -31,4 +31,4 @@ inline bool IsNavigationKind(FurnitureKind kind) {
   return kind == FurnitureKind::Page || kind == FurnitureKind::File || kind == FurnitureKind::Language;
 }
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

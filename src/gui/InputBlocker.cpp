@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 namespace {
 
@@ -42,4 +42,4 @@ bool InputBlocker::eventFilter(QObject* watched, QEvent* event) {
   return !dialog;
 }
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

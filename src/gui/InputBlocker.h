@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QWidget>
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 class InputBlocker : public QObject {
  public:
@@ -23,4 +23,4 @@ class InputBlocker : public QObject {
   bool blocking_ = false;
 };
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

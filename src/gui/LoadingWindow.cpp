@@ -4,7 +4,7 @@
 
 #include "gui/WindowShape.h"
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 namespace {
 
@@ -91,4 +91,4 @@ void LoadingWindow::paintEvent(QPaintEvent*) {
   painter.drawPixmap((width() - pixmap.width()) / 2, (height() - pixmap.height()) / 2, pixmap);
 }
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

@@ -11,7 +11,7 @@
 #include <functional>
 #include <vector>
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 // Where the loading window goes over the main window: centred.
 QPoint LoadingPosition(const QRect& mainWindow, const QSize& loading);
@@ -57,4 +57,4 @@ class LoadingWindow : public QWidget {
   QTimer timer_;
 };
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

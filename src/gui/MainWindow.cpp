@@ -25,7 +25,7 @@
 #include "resources/Resources.h"
 #include "resources/SkinPictures.h"
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 namespace {
 
@@ -361,4 +361,4 @@ bool MainWindow::event(QEvent* event) {
   return QWidget::event(event);
 }
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

@@ -22,7 +22,7 @@ class DeviceLink;
 class Sleeper;
 }  // namespace veltrax
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 class EngineerPage;
 class InputBlocker;
@@ -160,4 +160,4 @@ class MainWindow : public QWidget {
   bool closeRequested_ = false;
 };
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

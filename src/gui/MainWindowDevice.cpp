@@ -7,7 +7,7 @@
 #include "gui/InputBlocker.h"
 #include "gui/MainWindow.h"
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 template <class F>
 void MainWindow::RunFlow(F&& flow) {
@@ -64,4 +64,4 @@ void MainWindow::DevTimerTimer() {
   RunFlow([this] { watch_->DevTimerTimer(); });
 }
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

@@ -6,7 +6,7 @@
 
 #include "gui/SkinButton.h"
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 namespace {
 constexpr int kWidth = 530;
@@ -55,9 +55,9 @@ void MessageDialog::paintEvent(QPaintEvent*) {
   painter.drawPixmap(0, 0, background_);
 }
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 void MessageDialog::keyPressEvent(QKeyEvent* event) {
   // The one button is the default: Enter answers it like Escape does.
@@ -68,4 +68,4 @@ void MessageDialog::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

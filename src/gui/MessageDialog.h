@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <functional>
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 class SkinButton;
 
@@ -28,4 +28,4 @@ class MessageDialog : public QDialog {
   QPixmap background_;
 };
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

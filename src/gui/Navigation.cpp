@@ -1,6 +1,6 @@
 #include "gui/Navigation.h"
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 int ContainerOf(Page page) {
   switch (page) {
@@ -21,4 +21,4 @@ NavigationOutcome Navigation::Request(Page page, bool deviceOpen, bool noDevice)
   return NavigationOutcome::Switched;
 }
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

@@ -2,7 +2,7 @@
 // Which page is chosen (the page states rb_1 .. rb_7) and whether a page
 // button may change it, without any widget.
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 enum class Page { ModeA, ModeB, Advanced, Light, Macro, Engineer };
 
@@ -30,4 +30,4 @@ class Navigation {
   Page current_ = Page::ModeA;
 };
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

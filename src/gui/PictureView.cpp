@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 PictureView::PictureView(const QString& name, QWidget* parent) : QWidget(parent) { setObjectName(name); }
 
@@ -24,4 +24,4 @@ void PictureView::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit Pressed();
 }
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

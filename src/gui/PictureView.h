@@ -7,7 +7,7 @@
 #include <QString>
 #include <QWidget>
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 class PictureView : public QWidget {
   Q_OBJECT
@@ -31,4 +31,4 @@ class PictureView : public QWidget {
   QPixmap picture_;
 };
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

@@ -1,6 +1,6 @@
 #include "gui/RollingCaption.h"
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 void RollingCaption::Start(const QString& name, const QString& caption) {
   name_ = name;
@@ -22,4 +22,4 @@ QString RollingCaption::Step() {
   return working_;
 }
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 class RollingCaption {
  public:
@@ -24,4 +24,4 @@ class RollingCaption {
   int counter_ = 0;
 };
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

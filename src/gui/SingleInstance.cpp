@@ -4,7 +4,7 @@
 
 #include <QLocalSocket>
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 namespace {
 constexpr int kConnectTimeoutMs = 500;
@@ -48,4 +48,4 @@ void SingleInstance::OnNewConnection() {
   }
 }
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

@@ -6,7 +6,7 @@
 #include <QObject>
 #include <QString>
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 class SingleInstance : public QObject {
   Q_OBJECT
@@ -34,4 +34,4 @@ class SingleInstance : public QObject {
   QLocalServer server_;
 };
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

@@ -1,6 +1,6 @@
 #include "gui/Skin.h"
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 const QImage& Skin::Image(const QString& name) {
   auto it = images_.find(name);
@@ -14,4 +14,4 @@ const QPixmap& Skin::Picture(const QString& name) {
   return *it;
 }
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

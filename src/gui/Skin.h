@@ -7,7 +7,7 @@
 #include <QString>
 #include <functional>
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 class Skin {
  public:
@@ -25,4 +25,4 @@ class Skin {
   QHash<QString, QPixmap> pixmaps_;
 };
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 SkinButton::SkinButton(const QString& name, QWidget* parent) : QWidget(parent) {
   setObjectName(name);
@@ -69,4 +69,4 @@ void SkinButton::mouseReleaseEvent(QMouseEvent* event) {
   if (rect().contains(event->position().toPoint())) emit Clicked();
 }
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

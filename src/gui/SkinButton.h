@@ -8,7 +8,7 @@
 #include <QString>
 #include <QWidget>
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 class SkinButton : public QWidget {
   Q_OBJECT
@@ -53,4 +53,4 @@ class SkinButton : public QWidget {
   bool pressed_ = false;
 };
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

@@ -4,7 +4,7 @@
 
 #include "gui/Furniture.h"
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 namespace {
 
@@ -72,4 +72,4 @@ void SkinnedPage::SetBackground(const QString& pictureName, const QPixmap& pictu
 
 void SkinnedPage::SetLocked(bool locked) { overlay_->setVisible(locked); }
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

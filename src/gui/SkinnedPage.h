@@ -11,7 +11,7 @@
 #include "gui/PictureView.h"
 #include "gui/SkinButton.h"
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 class SkinnedPage : public QWidget {
   Q_OBJECT
@@ -52,4 +52,4 @@ class SkinnedPage : public QWidget {
   std::array<SkinButton*, kKeyLabels> keyLabels_{};
 };
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

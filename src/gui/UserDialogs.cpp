@@ -5,7 +5,7 @@
 
 #include "gui/MessageDialog.h"
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 void WidgetDialogs::ShowMessage(const QString& text, const QString& fontName) {
   MessageDialog dialog(parent_, text, fontName, pictures_);
@@ -30,4 +30,4 @@ std::optional<QString> WidgetDialogs::PickOpenFile(const QString& filter) {
   return path;
 }
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

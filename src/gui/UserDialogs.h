@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <optional>
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 class UserDialogs {
  public:
@@ -37,4 +37,4 @@ class WidgetDialogs final : public UserDialogs {
   PictureSource pictures_;
 };
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

@@ -6,7 +6,7 @@
 #include "resources/LayoutTable.h"
 #include "resources/PictureStore.h"
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 namespace {
 
@@ -234,4 +234,4 @@ void WindowChrome::LabelRunTimer() {
   hovered_->SetCaption(rolling_.Step());
 }
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

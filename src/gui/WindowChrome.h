@@ -20,7 +20,7 @@ class LayoutTable;
 struct GlobalOptions;
 }  // namespace veltrax
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 class Skin;
 
@@ -91,4 +91,4 @@ class WindowChrome : public QObject {
   QTimer labelRun_;
 };
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QWindow>
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 bool WindowDragger::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
@@ -31,4 +31,4 @@ bool WindowDragger::eventFilter(QObject* watched, QEvent* event) {
   return QObject::eventFilter(watched, event);
 }
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

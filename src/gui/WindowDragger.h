@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <optional>
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 class WindowDragger : public QObject {
  public:
@@ -24,4 +24,4 @@ class WindowDragger : public QObject {
   std::optional<QPoint> grabOffset_;
 };
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

@@ -7,7 +7,7 @@
 #include "gui/UserDialogs.h"
 #include "gui/WindowChrome.h"
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 namespace {
 
@@ -82,4 +82,4 @@ void WindowFlowHost::CloseMainWindow() { window_.close(); }
 
 void WindowFlowHost::RefreshPageViews(const DataBuf&, const EngineerControls&) { window_.RefreshKeyLabels(); }
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

@@ -5,7 +5,7 @@
 
 #include "image/FlowHost.h"
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 class MainWindow;
 
@@ -40,4 +40,4 @@ class WindowFlowHost final : public FlowHost {
   MainWindow& window_;
 };
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

@@ -2,7 +2,7 @@
 
 #include <QBitmap>
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 QRegion OutlineOf(const QImage& picture, QRgb seeThrough) {
   QImage mask = picture.convertToFormat(QImage::Format_ARGB32).createMaskFromColor(seeThrough, Qt::MaskOutColor);
@@ -12,4 +12,4 @@ QRegion OutlineOf(const QImage& picture, QRgb seeThrough) {
   return QRegion(QBitmap::fromImage(mask));
 }
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

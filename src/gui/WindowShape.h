@@ -5,8 +5,8 @@
 #include <QImage>
 #include <QRegion>
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 QRegion OutlineOf(const QImage& picture, QRgb seeThrough = qRgb(128, 0, 0));
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

@@ -9,7 +9,7 @@
 #include "gui/SingleInstance.h"
 
 int main(int argc, char** argv) {
-  using namespace veltrax::app;
+  using namespace veltrax::gui;
   auto options = ParseAppOptions(argc, argv);
   if (!options) {
     const bool help = options.error().kind == veltrax::ErrorKind::NotFound;

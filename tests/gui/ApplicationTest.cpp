@@ -7,7 +7,7 @@
 #include "gui/MainWindow.h"
 #include "image/DefaultImages.h"
 
-namespace veltrax::app {
+namespace veltrax::gui {
 namespace {
 
 TEST(Application, SimulatedMouseStartsFromDefaultImageOne) {
@@ -82,4 +82,4 @@ TEST(AppOptions, SimulateWithAndWithoutStateFile) {
 }
 
 }  // namespace
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

@@ -3,7 +3,7 @@
 #include "WindowFixture.h"
 #include "gui/WindowChrome.h"
 
-namespace veltrax::app {
+namespace veltrax::gui {
 namespace {
 
 class ChromeTest : public WindowTest {
@@ -93,4 +93,4 @@ TEST_F(ChromeTest, KeyLabelsHoverTheirOwnPicture) {
 }
 
 }  // namespace
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

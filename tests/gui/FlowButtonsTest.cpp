@@ -6,7 +6,7 @@
 #include "gui/InputBlocker.h"
 #include "gui/WindowChrome.h"
 
-namespace veltrax::app {
+namespace veltrax::gui {
 namespace {
 
 class FlowButtonsTest : public WindowTest {
@@ -200,4 +200,4 @@ TEST(InputBlocker, DropsClicksOnTheWindowWhileBlocking) {
 }
 
 }  // namespace
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

@@ -1,7 +1,7 @@
 #include "WindowFixture.h"
 #include "gui/WindowChrome.h"
 
-namespace veltrax::app {
+namespace veltrax::gui {
 namespace {
 
 class LanguageTest : public WindowTest {
@@ -69,4 +69,4 @@ TEST_F(LanguageTest, MessagesFollowTheLanguage) {
 }
 
 }  // namespace
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

@@ -4,7 +4,7 @@
 
 #include <QCoreApplication>
 
-namespace veltrax::app {
+namespace veltrax::gui {
 namespace {
 
 std::vector<LoadingFrame> TwoFrames() {
@@ -47,4 +47,4 @@ TEST(LoadingWindow, TopmostAnimatedAndSeeThroughWhereBlack) {
 }
 
 }  // namespace
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

@@ -5,7 +5,7 @@
 #include "gui/EngineerPage.h"
 #include "gui/WindowChrome.h"
 
-namespace veltrax::app {
+namespace veltrax::gui {
 namespace {
 
 TEST_F(WindowTest, StartsLockedOnModeAInLanguageOneWithTheWatchRunning) {
@@ -176,4 +176,4 @@ TEST_F(WindowTest, HintsGoToTheStatusLine) {
 }
 
 }  // namespace
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

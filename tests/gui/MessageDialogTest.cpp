@@ -8,7 +8,7 @@
 
 #include "gui/SkinButton.h"
 
-namespace veltrax::app {
+namespace veltrax::gui {
 namespace {
 
 QPixmap Blank(const QString&) {
@@ -43,4 +43,4 @@ TEST(MessageDialog, OkAndEnterCloseIt) {
 }
 
 }  // namespace
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

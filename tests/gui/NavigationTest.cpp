@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace veltrax::app {
+namespace veltrax::gui {
 namespace {
 
 TEST(Navigation, PageButtonOutcomes) {
@@ -37,4 +37,4 @@ TEST(Navigation, ModeAAndModeBShareThePageOfKeys) {
 }
 
 }  // namespace
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

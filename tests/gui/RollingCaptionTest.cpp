@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace veltrax::app {
+namespace veltrax::gui {
 namespace {
 
 TEST(RollingCaption, MovesOneCharacterPerStepWithAGapOfFourBlanks) {
@@ -43,4 +43,4 @@ TEST(RollingCaption, EmptyCaptionStaysEmpty) {
 }
 
 }  // namespace
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
-namespace veltrax::app {
+namespace veltrax::gui {
 namespace {
 
 QString TestName() { return QStringLiteral("veltrax-test-%1").arg(QCoreApplication::applicationPid()); }
@@ -38,4 +38,4 @@ TEST(SingleInstance, TheNameIsFreeAgainOnceTheFirstHasGone) {
 }
 
 }  // namespace
-}  // namespace veltrax::app
+}  // namespace veltrax::gui

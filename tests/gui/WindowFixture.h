@@ -19,7 +19,7 @@
 #include "image/DefaultImages.h"
 #include "sim/SimulatedMouse.h"
 
-namespace veltrax::app {
+namespace veltrax::gui {
 
 class RecordingDialogs final : public UserDialogs {
  public:
@@ -87,4 +87,4 @@ class WindowTest : public testing::Test {
   RecordingDialogs* dialogs_ = nullptr;
 };
 
-}  // namespace veltrax::app
+}  // namespace veltrax::gui
