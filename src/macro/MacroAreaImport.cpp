@@ -4,14 +4,13 @@
 #include <array>
 #include <string>
 
+#include "macro/MacroFileKinds.h"
+
 namespace veltrax {
 
 Result<std::vector<uint8_t>> MacroAreaOfFile(std::span<const uint8_t> file) {
-  if (file.size() < kMacroAreaBytes) {
-    return Error{ErrorKind::BadFormat, "a macro area file holds " + std::to_string(kMacroAreaBytes) +
-                                           " bytes, this one " + std::to_string(file.size())};
-  }
-  return std::vector<uint8_t>(file.begin(), file.begin() + kMacroAreaBytes);
+  if (Status kind = CheckMacroAreaFile(file); !kind) return kind.error();
+  return std::vector<uint8_t>(file.begin(), file.end());
 }
 
 AreaImportOutcome WriteMacroArea(DeviceLink& link, std::span<const uint8_t, kMacroAreaBytes> area) {

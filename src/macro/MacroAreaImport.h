@@ -23,9 +23,10 @@ enum class AreaImportOutcome {
   Written,
 };
 
-// The area a macro area file holds: its first 1792 bytes. A shorter file is
-// refused, since the slots it lacks would be written with whatever the
-// buffer held before.
+// The area a macro area file holds. Any file that is not exactly a macro
+// area (CheckMacroAreaFile) is refused: a shorter one would leave slots
+// with whatever the buffer held before, and a profile or another file
+// would put garbage macros into the mouse.
 Result<std::vector<uint8_t>> MacroAreaOfFile(std::span<const uint8_t> file);
 
 // Btn_ImportBaseMacroClick's exchange with the open mouse.

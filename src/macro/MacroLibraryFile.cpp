@@ -1,8 +1,8 @@
 #include "macro/MacroLibraryFile.h"
 
-#include <system_error>
-
 #include "base/FileIo.h"
+#include "base/Folders.h"
+#include "macro/MacroFileKinds.h"
 
 namespace veltrax {
 
@@ -16,16 +16,20 @@ std::filesystem::path MacroLibraryPath(std::string_view pathOption, const std::f
   return dataFolder / kMacroLibraryFileName;
 }
 
-Result<MacroLibrary> CheckPCMacro(const std::filesystem::path& file) {
+Result<MacroLibrary> CheckPCMacro(const std::filesystem::path& file, const std::filesystem::path& ownDataFolder) {
   auto bytes = ReadWholeFile(file);
-  if (bytes) return MacroLibrary::FromBytes(bytes.value());
-  if (bytes.error().kind != ErrorKind::NotFound) return bytes.error();
+  if (bytes) {
+    if (Status size = CheckLibrarySize(bytes.value().size()); !size) {
+      return Error{ErrorKind::BadFormat, file.string() + ": " + size.error().context};
+    }
+    if (!bytes.value().empty()) return MacroLibrary::FromBytes(bytes.value());
+  } else if (bytes.error().kind != ErrorKind::NotFound) {
+    return bytes.error();
+  } else if (Status folder = PrepareFolderFor(file, ownDataFolder); !folder) {
+    return Error{folder.error().kind, "cannot create the macro library " + file.string() + ": " + folder.error().context};
+  }
 
   MacroLibrary empty;
-  const std::filesystem::path folder = file.parent_path();
-  std::error_code ec;
-  if (!folder.empty()) std::filesystem::create_directories(folder, ec);
-  if (ec) return Error{ErrorKind::Io, "cannot create the folder " + folder.string() + ": " + ec.message()};
   Status created = RefreshPCMacro(empty, file);
   if (!created) return created.error();
   return empty;

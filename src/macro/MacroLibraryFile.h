@@ -20,10 +20,12 @@ std::filesystem::path DefaultMacroFolder(const char* xdgDataHome, const char* ho
 // with a separator); an empty one means the user's data folder.
 std::filesystem::path MacroLibraryPath(std::string_view pathOption, const std::filesystem::path& dataFolder);
 
-// CheckPCMacro: loads the library file, or creates it (and its folder)
-// from the built-in empty library when there is none. A file that exists
-// but cannot be read, or a library that cannot be created, is an error.
-Result<MacroLibrary> CheckPCMacro(const std::filesystem::path& file);
+// CheckPCMacro: loads the library file, or creates it from the built-in
+// empty library when there is none (or it is empty). A missing folder is
+// created only when it is ownDataFolder (PrepareFolderFor). A file that
+// cannot be read, is not the size of a library, or a library that cannot
+// be created, is an error; such a file is left as it is.
+Result<MacroLibrary> CheckPCMacro(const std::filesystem::path& file, const std::filesystem::path& ownDataFolder);
 
 // RefreshPCMacro: writes all 100 records, atomically.
 Status RefreshPCMacro(const MacroLibrary& library, const std::filesystem::path& file);

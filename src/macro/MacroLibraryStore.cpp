@@ -1,6 +1,7 @@
 #include "macro/MacroLibraryStore.h"
 
 #include "base/FileIo.h"
+#include "macro/MacroFileKinds.h"
 #include "macro/MacroLibraryFile.h"
 
 namespace veltrax {
@@ -8,14 +9,15 @@ namespace {
 
 constexpr std::string_view kAlreadyExistsId = "Str106";
 
-std::filesystem::path ExportPath(const std::filesystem::path& chosen) {
+}  // namespace
+
+std::filesystem::path ExportTarget(const std::filesystem::path& chosen) {
   return chosen.parent_path() / ExportFileName(chosen.filename().string());
 }
 
-}  // namespace
-
-Result<MacroLibraryStore> MacroLibraryStore::Open(std::filesystem::path file) {
-  auto library = CheckPCMacro(file);
+Result<MacroLibraryStore> MacroLibraryStore::Open(std::filesystem::path file,
+                                                  const std::filesystem::path& ownDataFolder) {
+  auto library = CheckPCMacro(file, ownDataFolder);
   if (!library) return library.error();
   return MacroLibraryStore(std::move(library).value(), std::move(file));
 }
@@ -60,12 +62,14 @@ LibraryOutcome MacroLibraryStore::Delete(int line, const TextTable& texts) {
 }
 
 LibraryOutcome MacroLibraryStore::ImportOne(std::span<const uint8_t> file, const TextTable& texts) {
+  if (Status kind = CheckMacroFile(file); !kind) return {false, -1, kind.error().context};
   int line = -1;
   const LibraryRefusal why = library_.ImportOne(file, &line);
   return why == LibraryRefusal::None ? Saved(line) : Refused(why, texts);
 }
 
 LibraryOutcome MacroLibraryStore::ImportAll(std::span<const uint8_t> file) {
+  if (Status kind = CheckLibraryFile(file); !kind) return {false, -1, kind.error().context};
   library_.ImportAll(file);
   return Saved(-1);
 }
@@ -74,14 +78,14 @@ Result<std::filesystem::path> MacroLibraryStore::ExportOne(int line, const std::
   if (line < 0 || line >= library_.Count()) {
     return Error{ErrorKind::BadArgument, "there is no macro " + std::to_string(line)};
   }
-  const auto path = ExportPath(chosen);
+  const auto path = ExportTarget(chosen);
   Status written = WriteFileAtomically(path, library_.ExportOne(line));
   if (!written) return written.error();
   return path;
 }
 
 Result<std::filesystem::path> MacroLibraryStore::ExportAll(const std::filesystem::path& chosen) const {
-  const auto path = ExportPath(chosen);
+  const auto path = ExportTarget(chosen);
   Status written = WriteFileAtomically(path, library_.ToBytes());
   if (!written) return written.error();
   return path;

@@ -25,9 +25,10 @@ struct LibraryOutcome {
 
 class MacroLibraryStore {
  public:
-  // CheckPCMacro: loads the library file or creates it. The window calls
-  // this once at start-up with MacroLibraryPath(Path option, data folder).
-  static Result<MacroLibraryStore> Open(std::filesystem::path file);
+  // CheckPCMacro: loads the library file or creates it (a missing folder
+  // only when it is ownDataFolder). The window calls this once at start-up
+  // with MacroLibraryPath(Path option, data folder).
+  static Result<MacroLibraryStore> Open(std::filesystem::path file, const std::filesystem::path& ownDataFolder);
   MacroLibraryStore(MacroLibrary library, std::filesystem::path file)
       : library_(std::move(library)), file_(std::move(file)) {}
 
@@ -43,6 +44,8 @@ class MacroLibraryStore {
   // macro already exists".
   LibraryOutcome ApplyMacroName(PendingName operation, int line, std::string_view name, const TextTable& texts);
   LibraryOutcome Delete(int line, const TextTable& texts);
+  // Import One and Import All take only a file of their kind
+  // (CheckMacroFile, CheckLibraryFile); any other is refused with why.
   LibraryOutcome ImportOne(std::span<const uint8_t> file, const TextTable& texts);
   LibraryOutcome ImportAll(std::span<const uint8_t> file);
   // Export One and Export All write under the chosen name, with ".bin"
@@ -57,6 +60,9 @@ class MacroLibraryStore {
   MacroLibrary library_;
   std::filesystem::path file_;
 };
+
+// The file Export One and Export All write for a chosen name.
+std::filesystem::path ExportTarget(const std::filesystem::path& chosen);
 
 // The message for a library that could not be saved.
 std::string SaveFailureMessage(const Error& error);

@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdio>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace veltrax::test {
 
@@ -14,9 +16,12 @@ struct CliRun {
   std::string out;  // stdout and stderr together
 };
 
-inline CliRun RunCtl(const std::string& args) {
+// env: variables set for this run only.
+inline CliRun RunCtl(const std::string& args, const std::vector<std::pair<std::string, std::string>>& env = {}) {
   CliRun run;
-  const std::string command = std::string(VELTRAXCTL) + " " + args + " 2>&1";
+  std::string command = "env";
+  for (const auto& [name, value] : env) command += " '" + name + "=" + value + "'";
+  command += " " + std::string(VELTRAXCTL) + " " + args + " 2>&1";
   FILE* pipe = ::popen(command.c_str(), "r");
   if (pipe == nullptr) return run;
   std::array<char, 4096> buffer;

@@ -68,9 +68,10 @@ TEST_F(MacroAreaImportTest, AByteThatReadsBackWrongIsReported) {
   EXPECT_EQ(WriteMacroArea(link, area), AreaImportOutcome::Differs);
 }
 
-TEST(MacroAreaFileTest, AShortFileIsRefusedAndALongOneCut) {
+TEST(MacroAreaFileTest, OnlyAWholeMacroAreaIsTaken) {
   EXPECT_FALSE(MacroAreaOfFile(std::vector<uint8_t>(1791)));
-  auto area = MacroAreaOfFile(std::vector<uint8_t>(2000, 7));
+  EXPECT_FALSE(MacroAreaOfFile(std::vector<uint8_t>(2048, 0xFF)));
+  auto area = MacroAreaOfFile(std::vector<uint8_t>(1792, 0xFF));
   ASSERT_TRUE(area);
   EXPECT_EQ(area.value().size(), 1792u);
 }

@@ -27,7 +27,7 @@ class MacroCommandsTest : public ::testing::Test {
   }
 
   test::CliRun Macro(const std::string& args) { return RunCtl("macro --library " + library + " " + args); }
-  MacroLibrary Library() { return CheckPCMacro(library).value(); }
+  MacroLibrary Library() { return CheckPCMacro(library, folder.path()).value(); }
   // A library with one macro of every row kind, in stop mode.
   void StoreBurst() {
     MacroLibrary lib;
@@ -134,6 +134,73 @@ TEST_F(MacroCommandsTest, AreaWritesTheSevenSlotsToTheMouse) {
   auto shortRun = RunCtl("--simulate=" + state + " macro area " + Path("short.bin"));
   EXPECT_EQ(shortRun.status, 1);
   EXPECT_THAT(shortRun.out, HasSubstr("1792"));
+}
+
+// A profile given where a macro file is meant is refused and stays whole;
+// so does the mouse.
+struct WrongKindCase {
+  const char* command;  // PROFILE stands for the profile file
+  const char* message;
+};
+
+class WrongKindTest : public MacroCommandsTest, public ::testing::WithParamInterface<WrongKindCase> {};
+
+TEST_P(WrongKindTest, AProfileIsNeitherReadNorRewrittenAsAMacroFile) {
+  StoreBurst();
+  const std::string profile = Path("profile.bin");
+  ASSERT_TRUE(WriteFileAtomically(profile, DefaultImage(1)));
+  std::string command = GetParam().command;
+  command.replace(command.find("PROFILE"), 7, profile);
+  const std::string state = Path("mouse.bin");
+  ASSERT_TRUE(WriteFileAtomically(state, DefaultImage(1)));
+  auto run = RunCtl("--simulate=" + state + " macro --library " + library + " " + command);
+  EXPECT_EQ(run.status, 1) << run.out;
+  EXPECT_THAT(run.out, HasSubstr(GetParam().message));
+  EXPECT_THAT(run.out, HasSubstr(profile));
+  const std::vector<uint8_t> factory(DefaultImage(1).begin(), DefaultImage(1).end());
+  EXPECT_EQ(ReadWholeFile(profile).value(), factory);
+  EXPECT_EQ(Macro("list").out, "0  Burst\n");
+  EXPECT_EQ(ReadWholeFile(state).value(), factory);  // nothing reached the mouse
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, WrongKindTest,
+    ::testing::Values(WrongKindCase{"import PROFILE", "not a macro file: it holds 2048 bytes, as a profile does"},
+                      WrongKindCase{"import-all PROFILE", "not a macro library: it holds 2048 bytes, as a profile does"},
+                      WrongKindCase{"area PROFILE", "not a macro area file: it holds 2048 bytes, as a profile does"},
+                      WrongKindCase{"export 0 PROFILE", "exists and is not a macro file"},
+                      WrongKindCase{"export-all PROFILE", "exists and is not a macro library"}),
+    [](const auto& info) {
+      std::string name = info.param.command;
+      name = name.substr(0, name.find(' '));
+      for (char& c : name) c = c == '-' ? '_' : c;
+      return name + std::to_string(info.index);
+    });
+
+TEST_F(MacroCommandsTest, AProfileIsNeverRewrittenAsALibrary) {
+  const std::string profile = Path("profile.bin");
+  ASSERT_TRUE(WriteFileAtomically(profile, DefaultImage(1)));
+  auto run = RunCtl("macro --library " + profile + " new Foo");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_THAT(run.out, HasSubstr(profile + ": not a macro library: it holds 2048 bytes, as a profile does"));
+  EXPECT_EQ(ReadWholeFile(profile).value(), std::vector<uint8_t>(DefaultImage(1).begin(), DefaultImage(1).end()));
+}
+
+// Only the program's own data folder is made; a typo in a path is reported.
+TEST_F(MacroCommandsTest, MissingFoldersAreErrorsExceptTheOwnDataFolder) {
+  auto library = RunCtl("macro --library " + Path("typo/lib.bin") + " list");
+  EXPECT_EQ(library.status, 1);
+  EXPECT_THAT(library.out, HasSubstr("the folder " + Path("typo") + " does not exist"));
+  StoreBurst();
+  auto exported = Macro("export 0 " + Path("nowhere/burst"));
+  EXPECT_EQ(exported.status, 1);
+  EXPECT_THAT(exported.out, HasSubstr(Path("nowhere")));
+  EXPECT_FALSE(fs::exists(Path("typo")));
+  EXPECT_FALSE(fs::exists(Path("nowhere")));
+
+  auto own = RunCtl("macro list", {{"XDG_DATA_HOME", Path("xdg")}});
+  EXPECT_EQ(own.status, 0) << own.out;
+  EXPECT_EQ(fs::file_size(Path("xdg/veltrax/VELTRAX-Macro.bin")), 25600u);
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ class MacroEditorTest : public ::testing::Test {
     char pattern[] = "/tmp/veltrax-editor-XXXXXX";
     ASSERT_NE(::mkdtemp(pattern), nullptr);
     folder_ = pattern;
-    auto store = MacroLibraryStore::Open(folder_ / "VELTRAX-Macro.bin");
+    auto store = MacroLibraryStore::Open(folder_ / "VELTRAX-Macro.bin", folder_);
     ASSERT_TRUE(store);
     store_.emplace(std::move(store).value());
     ASSERT_TRUE(store_->ApplyMacroName(PendingName::NewMacro, -1, "M", texts_).changed);
@@ -269,6 +269,22 @@ TEST(MacroLibraryStoreTest, ChangesThatCannotBeSavedAreReported) {
   EXPECT_EQ(again.message, "This macro already exists");
   EXPECT_FALSE(store.ApplyMacroName(PendingName::NewMacro, -1, "", texts).changed);
   EXPECT_EQ(store.Delete(0, texts).line, -1);
+}
+
+// The macro page's file dialogs go through the same checks as veltraxctl.
+TEST(MacroLibraryStoreTest, ImportsTakeOnlyFilesOfTheirKind) {
+  MacroLibrary library;
+  ASSERT_EQ(library.AddNew("Keep"), LibraryRefusal::None);
+  MacroLibraryStore store(library, "/nonexistent-veltrax-folder/VELTRAX-Macro.bin");
+  const MapTextTable texts{{{"Str106", "This macro already exists"}}};
+  const std::vector<uint8_t> profile(2048, 0x99);
+  const LibraryOutcome one = store.ImportOne(profile, texts);
+  EXPECT_FALSE(one.changed);
+  EXPECT_THAT(one.message, ::testing::HasSubstr("not a macro file"));
+  const LibraryOutcome all = store.ImportAll(profile);
+  EXPECT_FALSE(all.changed);
+  EXPECT_THAT(all.message, ::testing::HasSubstr("not a macro library"));
+  EXPECT_EQ(store.Library().ToBytes(), library.ToBytes());
 }
 
 }  // namespace

@@ -27,8 +27,9 @@ class MacroLibraryFileTest : public ::testing::Test {
 };
 
 TEST_F(MacroLibraryFileTest, FirstStartCreatesAnEmptyLibraryInItsFolder) {
-  const fs::path file = MacroLibraryPath("", folder_ / "data" / "veltrax");
-  auto library = CheckPCMacro(file);
+  const fs::path own = folder_ / "data" / "veltrax";
+  const fs::path file = MacroLibraryPath("", own);
+  auto library = CheckPCMacro(file, own);
   ASSERT_TRUE(library) << library.error().context;
   EXPECT_EQ(library.value().Count(), 0);
   auto bytes = ReadWholeFile(file);
@@ -41,7 +42,7 @@ TEST_F(MacroLibraryFileTest, TheLibraryIsReadBackAsSaved) {
   MacroLibrary library;
   ASSERT_EQ(library.AddNew("Keep"), LibraryRefusal::None);
   ASSERT_TRUE(RefreshPCMacro(library, file));
-  auto loaded = CheckPCMacro(file);
+  auto loaded = CheckPCMacro(file, folder_);
   ASSERT_TRUE(loaded);
   EXPECT_EQ(loaded.value().ToBytes(), library.ToBytes());
 }
@@ -88,21 +89,45 @@ TEST_F(MacroLibraryFileTest, ACrashMidWriteLeavesTheOldLibraryWhole) {
   const int crashed = SaveWithSizeLimit(changed, file, true);
   ASSERT_TRUE(WIFSIGNALED(crashed));
   EXPECT_EQ(WTERMSIG(crashed), SIGXFSZ);
-  auto loaded = CheckPCMacro(file);
+  auto loaded = CheckPCMacro(file, folder_);
   ASSERT_TRUE(loaded);
   EXPECT_EQ(loaded.value().ToBytes(), old.ToBytes());
 
   const int failed = SaveWithSizeLimit(changed, file, false);
   ASSERT_TRUE(WIFEXITED(failed));
   EXPECT_EQ(WEXITSTATUS(failed), 3);  // reported, not silent
-  EXPECT_EQ(CheckPCMacro(file).value().ToBytes(), old.ToBytes());
+  EXPECT_EQ(CheckPCMacro(file, folder_).value().ToBytes(), old.ToBytes());
 }
 
 TEST_F(MacroLibraryFileTest, AFolderThatCannotBeMadeIsAnError) {
   const fs::path blocker = folder_ / "plain-file";
   ASSERT_TRUE(WriteFileAtomically(blocker, std::vector<uint8_t>{1}));
-  auto library = CheckPCMacro(blocker / "sub" / kMacroLibraryFileName);
+  auto library = CheckPCMacro(blocker / "sub" / kMacroLibraryFileName, blocker / "sub");
   ASSERT_FALSE(library);
+}
+
+TEST_F(MacroLibraryFileTest, OnlyTheOwnDataFolderIsMadeForALibrary) {
+  const fs::path elsewhere = folder_ / "typo" / kMacroLibraryFileName;
+  auto library = CheckPCMacro(elsewhere, folder_ / "data" / "veltrax");
+  ASSERT_FALSE(library);
+  EXPECT_NE(library.error().context.find("does not exist"), std::string::npos) << library.error().context;
+  EXPECT_FALSE(fs::exists(folder_ / "typo"));
+}
+
+// Another file named as the library is never rewritten as one; an empty
+// file becomes the empty library.
+TEST_F(MacroLibraryFileTest, AFileOfAnotherSizeIsRefusedAndKept) {
+  const fs::path file = folder_ / kMacroLibraryFileName;
+  const std::vector<uint8_t> profile(2048, 0x99);
+  ASSERT_TRUE(WriteFileAtomically(file, profile));
+  auto refused = CheckPCMacro(file, folder_);
+  ASSERT_FALSE(refused);
+  EXPECT_NE(refused.error().context.find("as a profile does"), std::string::npos) << refused.error().context;
+  EXPECT_EQ(ReadWholeFile(file).value(), profile);
+
+  ASSERT_TRUE(WriteFileAtomically(file, std::vector<uint8_t>{}));
+  ASSERT_TRUE(CheckPCMacro(file, folder_));
+  EXPECT_EQ(ReadWholeFile(file).value().size(), size_t(kLibraryFileSize));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "macro/BaseMacroBinding.h"
 #include "macro/MacroAreaImport.h"
 #include "macro/MacroCodec.h"
+#include "macro/MacroFileKinds.h"
 #include "macro/MacroLibraryFile.h"
 #include "macro/MacroLibraryStore.h"
 #include "resources/Resources.h"
@@ -29,17 +30,19 @@ int Fail(std::ostream& err, const std::string& message, int status = 1) {
   return status;
 }
 
+std::filesystem::path OwnDataFolder() { return DefaultMacroFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")); }
+
 // --library, else the library the window uses: the Path option's folder or
 // the user's data folder.
 std::filesystem::path LibraryFile(const MacroArgs& args) {
   if (!args.library.empty()) return args.library;
   auto options = LoadGlobalOptions();
   const std::string pathOption = options ? options.value().path : std::string();
-  return MacroLibraryPath(pathOption, DefaultMacroFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+  return MacroLibraryPath(pathOption, OwnDataFolder());
 }
 
 std::optional<MacroLibraryStore> OpenLibrary(const MacroArgs& args, std::ostream& err) {
-  auto store = MacroLibraryStore::Open(LibraryFile(args));
+  auto store = MacroLibraryStore::Open(LibraryFile(args), OwnDataFolder());
   if (!store) {
     Fail(err, store.error().context);
     return std::nullopt;
@@ -62,13 +65,30 @@ int Finish(const LibraryOutcome& outcome, std::ostream& err, const std::string& 
   return 0;
 }
 
-std::optional<std::vector<uint8_t>> ReadInput(const std::string& file, std::ostream& err) {
+// The bytes of an input file that passed the check of its kind.
+std::optional<std::vector<uint8_t>> ReadInput(const std::string& file, Status (*check)(std::span<const uint8_t>),
+                                              std::ostream& err) {
   auto bytes = ReadWholeFile(file);
   if (!bytes) {
     Fail(err, bytes.error().context);
     return std::nullopt;
   }
+  if (Status kind = check(bytes.value()); !kind) {
+    Fail(err, file + ": " + kind.error().context);
+    return std::nullopt;
+  }
   return std::move(bytes).value();
+}
+
+// An export replaces an existing file only when it is of the kind written.
+bool MayReplace(const std::filesystem::path& target, Status (*check)(std::span<const uint8_t>), std::ostream& err) {
+  auto bytes = ReadWholeFile(target);
+  if (!bytes || bytes.value().empty()) return true;
+  if (Status kind = check(bytes.value()); !kind) {
+    Fail(err, target.string() + " exists and is " + kind.error().context + "; it is left as it is");
+    return false;
+  }
+  return true;
 }
 
 ButtonCodeTexts CodeTextsOf(const DataBuf& dataBuf) {
@@ -149,6 +169,7 @@ int MacroExportCommand(const MacroArgs& args, std::ostream& out, std::ostream& e
   auto store = OpenLibrary(args, err);
   if (!store) return 1;
   if (!ValidIndex(*store, args.index, err)) return 1;
+  if (!MayReplace(ExportTarget(args.file), CheckMacroFile, err)) return 1;
   auto written = store->ExportOne(args.index, args.file);
   if (!written) return Fail(err, written.error().context);
   out << "wrote " << written.value().string() << "\n";
@@ -158,6 +179,7 @@ int MacroExportCommand(const MacroArgs& args, std::ostream& out, std::ostream& e
 int MacroExportAllCommand(const MacroArgs& args, std::ostream& out, std::ostream& err) {
   auto store = OpenLibrary(args, err);
   if (!store) return 1;
+  if (!MayReplace(ExportTarget(args.file), CheckLibraryFile, err)) return 1;
   auto written = store->ExportAll(args.file);
   if (!written) return Fail(err, written.error().context);
   out << "wrote " << written.value().string() << "\n";
@@ -167,7 +189,7 @@ int MacroExportAllCommand(const MacroArgs& args, std::ostream& out, std::ostream
 int MacroImportCommand(const MacroArgs& args, std::ostream& out, std::ostream& err) {
   auto store = OpenLibrary(args, err);
   if (!store) return 1;
-  auto bytes = ReadInput(args.file, err);
+  auto bytes = ReadInput(args.file, CheckMacroFile, err);
   if (!bytes) return 1;
   const LanguageTable texts = LoadLanguageTable(kEnglish);
   const LibraryOutcome outcome = store->ImportOne(*bytes, texts);
@@ -181,7 +203,7 @@ int MacroImportCommand(const MacroArgs& args, std::ostream& out, std::ostream& e
 int MacroImportAllCommand(const MacroArgs& args, std::ostream& out, std::ostream& err) {
   auto store = OpenLibrary(args, err);
   if (!store) return 1;
-  auto bytes = ReadInput(args.file, err);
+  auto bytes = ReadInput(args.file, CheckLibraryFile, err);
   if (!bytes) return 1;
   if (int status = Finish(store->ImportAll(*bytes), err, "not imported")) return status;
   out << "the library holds " << store->Library().Count() << " macros\n";
@@ -229,7 +251,7 @@ int MacroBindCommand(const MacroArgs& args, std::ostream& out, std::ostream& err
 }
 
 int MacroAreaCommand(Session& session, const MacroArgs& args, std::ostream& out, std::ostream& err) {
-  auto bytes = ReadInput(args.file, err);
+  auto bytes = ReadInput(args.file, CheckMacroAreaFile, err);
   if (!bytes) return 1;
   auto area = MacroAreaOfFile(*bytes);
   if (!area) return Fail(err, args.file + ": " + area.error().context);
