@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <numeric>
 
+#include "image/FieldConversions.h"
+
 namespace veltrax {
 namespace {
 
@@ -108,6 +110,17 @@ void CopySectionToImage(const DataBuf& dataBuf, const Section& section, DeviceIm
 
 void CopyMacroBufferToImage(const MacroWorkingBuffer& macros, DeviceImage& image) {
   std::copy(macros.begin(), macros.end(), image.begin() + kMacroAreaAddress);
+}
+
+void PagesToWorkingImage(ImageState& state) {
+  DataBuf& buf = state.dataBuf;
+  UIToDataBuf(state.controls, buf);
+  StoreChecksum(buf.Bytes(kParameterASection));
+  AIMKeyToDataBuf(state.controls, buf);
+  StoreChecksum(buf.Bytes(kProfileSection));
+  StoreChecksum(buf.Bytes(kFireKeySection));
+  for (const Section& s : kParameterSections) CopySectionToImage(buf, s, state.workingImage);
+  CopyMacroBufferToImage(state.macroBuffer, state.workingImage);
 }
 
 }  // namespace veltrax

@@ -39,4 +39,9 @@ void CopySectionToImage(const DataBuf& dataBuf, const Section& section, DeviceIm
 // Copies the macro working buffer into the image's macro area.
 void CopyMacroBufferToImage(const MacroWorkingBuffer& macros, DeviceImage& image);
 
+// What is written to the mouse: the edited controls into DataBuf
+// (UIToDataBuf), the checksums and the AIM key DPI in their order, then
+// DataBuf and the macro working buffer into the working image.
+void PagesToWorkingImage(ImageState& state);
+
 }  // namespace veltrax

@@ -79,18 +79,7 @@ WriteOutcome ImageFlows::WriteAndVerify() {
 
 WriteOutcome ImageFlows::DownloadParameter() {
   BeginFlow(true);
-  DataBuf& buf = state_.dataBuf;
-  DeviceImage& image = state_.workingImage;
-  UIToDataBuf(state_.controls, buf);
-  StoreChecksum(buf.Bytes(kParameterASection));
-  CopySectionToImage(buf, kParameterASection, image);
-  CopySectionToImage(buf, kParameterBSection, image);
-  AIMKeyToDataBuf(state_.controls, buf);
-  StoreChecksum(buf.Bytes(kProfileSection));
-  for (const Section& s : {kProfileSection, kSection080, kSection0B0, kSection0D0}) CopySectionToImage(buf, s, image);
-  StoreChecksum(buf.Bytes(kFireKeySection));
-  CopySectionToImage(buf, kFireKeySection, image);
-  CopyMacroBufferToImage(state_.macroBuffer, image);
+  PagesToWorkingImage(state_);
   host_.ShowLoadingWindow();
   host_.ProcessMessages();
   host_.ApplyPointerSettings();
