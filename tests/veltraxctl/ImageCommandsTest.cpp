@@ -53,6 +53,12 @@ TEST_F(ImageCommandsTest, NewSimulatedMouseShowsTheFactorySettings) {
   EXPECT_EQ(d["sensorOrientation"], "180°");
   EXPECT_EQ(d["vendorCode"], 255);
   EXPECT_EQ(d["repaired"], nlohmann::json::array());
+  EXPECT_EQ(d["keyModeSwitch"], nlohmann::json({{"middleKey", false}, {"cpiKey", false}}));
+  EXPECT_EQ(d["lighting"], nlohmann::json::parse(R"({
+      "on": true, "middleCpiSwitch": true, "leftCpiSwitch": true, "brightness": "full",
+      "modesOffered": [1, 2, 3, 4, 5, 6, 7], "currentMode": 2, "ledCount": 10, "speedStep": 2, "breathingMs": 0,
+      "levelColors": ["#00FF00", "#FF00FF", "#0000FF", "#FF0000", "#00FFFF", "#FFFF00", "#FFFFFF"],
+      "keyModeColors": ["#FF007F", "#FFFFFF"]})"));
 }
 
 TEST_F(ImageCommandsTest, ShowOfADamagedFileNamesTheRepairedSections) {

@@ -1,13 +1,12 @@
 #include "ImageCommands.h"
 
-#include <unistd.h>
-
 #include <CLI/CLI.hpp>
 #include <iostream>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
+#include "FlowRun.h"
 #include "KeyCommands.h"
 #include "base/FileIo.h"
 #include "image/DefaultImages.h"
@@ -17,82 +16,54 @@
 #include "image/ProfileFile.h"
 #include "image/SectionChecks.h"
 #include "resources/Resources.h"
+#include "settings/KeyModeOptions.h"
+#include "settings/Lighting.h"
 
 namespace veltrax::ctl {
 namespace {
 
-constexpr int kEnglish = 1;
-constexpr int kIntervalUnitMs = 8;
-
-// The window's part in the flows, for a shell: files come from the command
-// line, messages go to stderr, transfers show progress on a terminal.
-class CliHost final : public FlowHost {
- public:
-  explicit CliHost(std::ostream& err) : err_(err), progress_(::isatty(STDERR_FILENO)) {}
-  ~CliHost() override { ClearProgress(); }
-
-  std::optional<std::filesystem::path> file;
-
-  std::optional<std::filesystem::path> ChooseSaveFile() override { return file; }
-  std::optional<std::filesystem::path> ChooseOpenFile() override { return file; }
-  void ShowMessage(const Message& message) override {
-    ClearProgress();
-    std::string text = message.text;
-    while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.pop_back();
-    err_ << "veltraxctl: " << text << "\n";
-  }
-  void ChunkDone(int done, int total) override {
-    if (progress_) err_ << "\r" << done << "/" << total << std::flush;
-  }
-
- private:
-  void ClearProgress() {
-    if (progress_) err_ << "\r\033[K" << std::flush;
-  }
-  std::ostream& err_;
-  bool progress_;
-};
-
-// Flows over the session's link with English texts and the built-in options.
-struct FlowRun {
-  FlowRun(Session& session, std::ostream& err)
-      : host(err), texts(LoadLanguageTable(kEnglish)), flows(session.Link(), sleeper, host, texts) {
-    auto options = LoadGlobalOptions();
-    if (options) flows.SetReserveIds(options.value().revManuId, options.value().revProId);
-  }
-  CliHost host;
-  RealSleeper sleeper;
-  LanguageTable texts;
-  ImageFlows flows;
-};
-
-// Why ReadDevInfo did not read, for the outcomes that printed nothing.
-void ExplainRead(ReadOutcome outcome, std::ostream& err) {
-  switch (outcome) {
-    case ReadOutcome::NoAnswer: err << "veltraxctl: the mouse does not answer\n"; break;
-    case ReadOutcome::NoMarker: err << "veltraxctl: the device answered without the VELTRAX identity marker\n"; break;
-    case ReadOutcome::WrongModel: err << "veltraxctl: the mouse is not a served model\n"; break;
-    case ReadOutcome::ReadFailed:
-      err << "veltraxctl: the mouse refused the read or left a chunk unanswered twice\n";
-      break;
-    case ReadOutcome::IdentityRejected:
-    case ReadOutcome::Read: break;
-  }
-}
-
-int WriteResult(WriteOutcome outcome, const std::string& what, std::ostream& out, std::ostream& err) {
-  switch (outcome) {
-    case WriteOutcome::Verified: out << what << " written to the mouse and verified\n"; return 0;
-    case WriteOutcome::GateFailed: err << "veltraxctl: the mouse refused the transaction; nothing written\n"; break;
-    case WriteOutcome::Unverified: err << "veltraxctl: the mouse does not hold " << what << "\n"; break;
-    case WriteOutcome::NoDevice: break;
-  }
-  return 1;
-}
-
 nlohmann::json DpiOrNull(int index) {
   if (index < 0 || index >= static_cast<int>(kDpiValueTable.size())) return nullptr;
   return kDpiValueTable[index];
+}
+
+nlohmann::json ColorOrNull(const std::optional<RgbColor>& color) {
+  return color ? nlohmann::json(HexText(*color)) : nlohmann::json(nullptr);
+}
+
+RgbColor ColorAt(const DataBuf& buf, uint16_t address) {
+  return {buf.At(address), buf.At(static_cast<uint16_t>(address + 1)), buf.At(static_cast<uint16_t>(address + 2))};
+}
+
+// The lighting as the image holds it; colours as the level swatches show them.
+nlohmann::json DescribeLighting(const ImageState& state) {
+  const EngineerControls& c = state.controls;
+  const DataBuf& buf = state.dataBuf;
+  const bool smart = !ShowsMcuLed(c);
+  const uint8_t ledCountCode = buf.At(0x003) >> 4;
+  const int mode = buf.At(0x032) & 0x07;
+  nlohmann::json modes = nlohmann::json::array();
+  for (int n = 1; n <= kLedModes; ++n) {
+    if ((buf.At(0x004) >> n) & 1) modes.push_back(n);
+  }
+  nlohmann::json levelColors = nlohmann::json::array();
+  for (int n = 0; n < kDpiLevels; ++n) {
+    levelColors.push_back(smart ? ColorOrNull(NamedColor(buf.At(static_cast<uint16_t>(0x00D + n))))
+                                : ColorOrNull(ColorAt(buf, static_cast<uint16_t>(0x01A + 3 * n))));
+  }
+  return {
+      {"on", FirstSideChosen(c, OnOff::Lights)},
+      {"middleCpiSwitch", FirstSideChosen(c, OnOff::MiddleCpiSwitch)},
+      {"leftCpiSwitch", FirstSideChosen(c, OnOff::LeftCpiSwitch)},
+      {"brightness", FirstSideChosen(c, OnOff::Brightness) ? "full" : "half"},
+      {"modesOffered", modes},
+      {"currentMode", mode >= 1 ? nlohmann::json(mode) : nullptr},
+      {"ledCount", ledCountCode <= 9 ? nlohmann::json(kMaxLedCount - ledCountCode) : nullptr},
+      {"speedStep", buf.At(0x032) >> 5},
+      {"breathingMs", buf.At(0x005)},
+      {"levelColors", levelColors},
+      {"keyModeColors", {HexText(ColorAt(buf, 0x014)), HexText(ColorAt(buf, 0x017))}},
+  };
 }
 
 std::string SelectedText(const Selector& s) { return s.itemIndex >= 0 ? s.items[s.itemIndex] : std::string(); }
@@ -127,6 +98,9 @@ nlohmann::json Describe(const ImageState& state, int language) {
         {"intervalMs", state.dataBuf.At(0x0F8) * kIntervalUnitMs}}},
       {"keyMode", SelectedText(c.cb_KeyMode)},
       {"keyModeMemory", c.rb_Save.checked ? "Save" : "No Save"},
+      {"keyModeSwitch",
+       {{"middleKey", SwitchMethodOn(c, SwitchMethod::MiddleKey)}, {"cpiKey", SwitchMethodOn(c, SwitchMethod::CpiKey)}}},
+      {"lighting", DescribeLighting(state)},
       {"sensorOrientation", SelectedText(c.cb_SensorOri)},
       {"vendorCode", state.dataBuf.At(kIdentityAddress)},
       {"productCode", state.dataBuf.At(kIdentityAddress + 1)},
@@ -155,6 +129,24 @@ void PrintText(const nlohmann::json& d, std::ostream& out) {
       << " ms\n";
   out << "key mode:            " << d["keyMode"].get<std::string>() << " ("
       << d["keyModeMemory"].get<std::string>() << ")\n";
+  const nlohmann::json& sw = d["keyModeSwitch"];
+  out << "key mode switch:     middle key " << (sw["middleKey"].get<bool>() ? "on" : "off") << ", CPI key "
+      << (sw["cpiKey"].get<bool>() ? "on" : "off") << "\n";
+  const nlohmann::json& l = d["lighting"];
+  auto onOff = [](const nlohmann::json& v) { return v.get<bool>() ? "on" : "off"; };
+  out << "lights:              " << onOff(l["on"]) << ", " << l["brightness"].get<std::string>()
+      << " brightness; M+CPI switch " << onOff(l["middleCpiSwitch"]) << ", L+CPI switch "
+      << onOff(l["leftCpiSwitch"]) << "\n";
+  out << "LED modes offered:  ";
+  for (const auto& m : l["modesOffered"]) out << " " << m;
+  out << "; current " << OrNone(l["currentMode"]) << "\n";
+  out << "LED count, speed:    " << OrNone(l["ledCount"]) << " LEDs, step " << l["speedStep"] << "; breathing "
+      << l["breathingMs"] << " ms\n";
+  out << "level colours:      ";
+  for (const auto& color : l["levelColors"]) out << " " << (color.is_null() ? "none" : color.get<std::string>());
+  out << "\n";
+  out << "key mode colours:    " << l["keyModeColors"][0].get<std::string>() << " "
+      << l["keyModeColors"][1].get<std::string>() << "\n";
   out << "sensor orientation:  " << d["sensorOrientation"].get<std::string>() << "\n";
   out << "vendor/product code: " << d["vendorCode"] << " " << d["productCode"] << "\n";
   if (!d["repaired"].empty()) {

@@ -9,6 +9,7 @@
 #include "KeyCommands.h"
 #include "MacroCommands.h"
 #include "Session.h"
+#include "SetCommand.h"
 #include "device/SimulateCommandLine.h"
 
 namespace {
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
   app.add_subcommand("info", "Identify the mouse: marker, status flag, model code, identity bytes")
       ->callback([&] { command = [](Session& s) { return veltrax::ctl::InfoCommand(s, std::cout, std::cerr); }; });
   veltrax::ctl::AddImageCommands(app, command);
+  veltrax::ctl::AddSetCommand(app, command);
   app.add_subcommand("buttons", "Print the pressed-button mask of one poll")
       ->callback([&] { command = [](Session& s) { return veltrax::ctl::ButtonsCommand(s, std::cout, std::cerr); }; });
 

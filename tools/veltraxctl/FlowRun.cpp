@@ -1,0 +1,65 @@
+#include "FlowRun.h"
+
+#include <unistd.h>
+
+#include <ostream>
+
+#include "resources/GlobalOptions.h"
+#include "resources/Resources.h"
+
+namespace veltrax::ctl {
+namespace {
+
+constexpr int kEnglish = 1;
+
+}  // namespace
+
+CliHost::CliHost(std::ostream& err) : err_(err), progress_(::isatty(STDERR_FILENO)) {}
+
+CliHost::~CliHost() { ClearProgress(); }
+
+void CliHost::ShowMessage(const Message& message) {
+  ClearProgress();
+  std::string text = message.text;
+  while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.pop_back();
+  err_ << "veltraxctl: " << text << "\n";
+}
+
+void CliHost::ChunkDone(int done, int total) {
+  if (progress_) err_ << "\r" << done << "/" << total << std::flush;
+}
+
+void CliHost::ClearProgress() {
+  if (progress_) err_ << "\r\033[K" << std::flush;
+}
+
+FlowRun::FlowRun(Session& session, std::ostream& err)
+    : host(err), texts(LoadLanguageTable(kEnglish)), flows(session.Link(), sleeper, host, texts) {
+  auto options = LoadGlobalOptions();
+  if (options) flows.SetReserveIds(options.value().revManuId, options.value().revProId);
+}
+
+void ExplainRead(ReadOutcome outcome, std::ostream& err) {
+  switch (outcome) {
+    case ReadOutcome::NoAnswer: err << "veltraxctl: the mouse does not answer\n"; break;
+    case ReadOutcome::NoMarker: err << "veltraxctl: the device answered without the VELTRAX identity marker\n"; break;
+    case ReadOutcome::WrongModel: err << "veltraxctl: the mouse is not a served model\n"; break;
+    case ReadOutcome::ReadFailed:
+      err << "veltraxctl: the mouse refused the read or left a chunk unanswered twice\n";
+      break;
+    case ReadOutcome::IdentityRejected:
+    case ReadOutcome::Read: break;
+  }
+}
+
+int WriteResult(WriteOutcome outcome, const std::string& what, std::ostream& out, std::ostream& err) {
+  switch (outcome) {
+    case WriteOutcome::Verified: out << what << " written to the mouse and verified\n"; return 0;
+    case WriteOutcome::GateFailed: err << "veltraxctl: the mouse refused the transaction; nothing written\n"; break;
+    case WriteOutcome::Unverified: err << "veltraxctl: the mouse does not hold " << what << "\n"; break;
+    case WriteOutcome::NoDevice: break;
+  }
+  return 1;
+}
+
+}  // namespace veltrax::ctl
