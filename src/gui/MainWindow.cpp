@@ -21,6 +21,7 @@
 #include "gui/WindowFlowHost.h"
 #include "device/DeviceLink.h"
 #include "keys/KeyFunctionName.h"
+#include "macro/BaseMacroTable.h"
 #include "resources/EngineerCaptionTable.h"
 #include "resources/Resources.h"
 #include "resources/SkinPictures.h"
@@ -314,11 +315,11 @@ void MainWindow::RetranslateKeyLabels(const LanguageTable& next) {
 void MainWindow::RefreshKeyLabels() {
   const KeyProfile profile = navigation_.CurrentPage() == Page::ModeB ? KeyProfile::ModeB : KeyProfile::ModeA;
   const DataBuf& dataBuf = flows_->State().dataBuf;
-  const BaseMacroNames noMacroNames{};
+  const BaseMacroNames macroNames = BaseMacroNamesOf(flows_->State().macroBuffer);
   for (int n = 1; n <= SkinnedPage::kKeyLabels; ++n) {
     const auto bytes = dataBuf.ButtonCode(profile, n);
     const KeyFunctionCode code{bytes[0], bytes[1], bytes[2]};
-    pages_[0]->KeyLabel(n)->SetCaption(FromUtf8(KeyFunctionName(code, texts_, noMacroNames)));
+    pages_[0]->KeyLabel(n)->SetCaption(FromUtf8(KeyFunctionName(code, texts_, macroNames)));
   }
 }
 

@@ -20,7 +20,7 @@ int SlotWithSameName(const MacroNameField& name, const BaseMacroTable& table) {
   int found = 0;
   int count = 0;
   for (int k = 1; k <= kBaseMacroSlots; ++k) {
-    if (table.slots[k - 1].name == name) {
+    if (table.records[k - 1].name == name) {
       found = k;
       ++count;
     }
@@ -65,7 +65,7 @@ std::string LibraryMacroSlots::MacroName(int row) const { return MacroNameText(l
 
 uint8_t LibraryMacroSlots::CopyIntoSlot(int row, int slot) {
   const MacroRecord& macro = library_.Record(row);
-  table_.slots[slot - 1] = macro;
+  table_.records[slot - 1] = macro;
   table_.names[slot - 1] = MacroNameText(macro.name);
   RefreshBaseMacroBuf(table_, area_);
   return macro.content[0];

@@ -4,6 +4,8 @@
 #include "WindowFixture.h"
 #include "gui/EngineerPage.h"
 #include "gui/WindowChrome.h"
+#include "image/SectionChecks.h"
+#include "macro/MacroName.h"
 
 namespace veltrax::gui {
 namespace {
@@ -113,6 +115,20 @@ TEST_F(WindowTest, ModeBShowsProfileBOnTheKeyLabels) {
   Click("Btn_Second_1");
   EXPECT_TRUE(Shown("gbPage1"));
   EXPECT_EQ(window_->findChild<SkinButton*>("Key1")->Caption(), "Right Key");
+}
+
+// A button that plays a base macro shows the macro's name, as veltraxctl
+// show names it.
+TEST_F(WindowTest, KeyLabelsNameTheBaseMacrosTheirButtonsPlay) {
+  auto& memory = mouse_.Memory();
+  const MacroNameField name = MacroNameStrToUnicode("Burst").value();
+  std::copy(name.begin(), name.end(), memory.begin() + 0x200);  // slot 2
+  const uint8_t playsSlot2[] = {0x0E, 0x02, 0x21};
+  std::copy(std::begin(playsSlot2), std::end(playsSlot2), memory.begin() + kProfileSection.address + 3 * 2);
+  StoreChecksum(std::span(memory).subspan(kProfileSection.address, kProfileSection.length));
+  ConnectMouse();
+  EXPECT_EQ(Button("Key3")->Caption(), "Burst");
+  EXPECT_EQ(Button("Key1")->Caption(), "Left Key");
 }
 
 TEST_F(WindowTest, EngineerPageEnlargesTheWindowAndOtherPagesRestoreIt) {

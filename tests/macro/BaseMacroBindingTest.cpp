@@ -54,12 +54,12 @@ TEST(BaseMacroSlotTest, SlotChoiceFollowsTheRunAndGapRules) {
 
 TEST(BaseMacroSlotTest, AGaplessRunReusesTheOneSlotOfTheSameName) {
   BaseMacroTable table;
-  table.slots[1] = Named("Same");
+  table.records[1] = Named("Same");
   EXPECT_EQ(FindBaseMacroSlot(CodesUsing({1, 2, 3}), Named("Same").name, table), 2);
   EXPECT_EQ(FindBaseMacroSlot(CodesUsing({1, 2, 3, 4, 5, 6, 7}), Named("Same").name, table), 2);
-  table.slots[4] = Named("Same");  // two slots of that name: no reuse
+  table.records[4] = Named("Same");  // two slots of that name: no reuse
   EXPECT_EQ(FindBaseMacroSlot(CodesUsing({1, 2, 3}), Named("Same").name, table), 4);
-  table.slots[4] = {};
+  table.records[4] = {};
   // With a gap, names are not compared.
   EXPECT_EQ(FindBaseMacroSlot(CodesUsing({1, 3}), Named("Same").name, table), 2);
 }
@@ -150,8 +150,8 @@ TEST(BaseMacroTableTest, InvalidContentsShowEmptyButKeepTheirNameAndAreaBytes) {
 
   const auto before = area;
   BaseMacroTable table = ReadAndRefreshMacro(area);
-  EXPECT_EQ(table.slots[0], Named("Good"));
-  EXPECT_EQ(table.slots[1].content, MacroContent{});
+  EXPECT_EQ(table.records[0], Named("Good"));
+  EXPECT_EQ(table.records[1].content, MacroContent{});
   EXPECT_THAT(table.names, ::testing::ElementsAre("Good", "Bad", "", "", "", "", ""));
   EXPECT_EQ(area, before);
 

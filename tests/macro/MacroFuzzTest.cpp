@@ -56,7 +56,7 @@ TEST(MacroFuzzTest, AnyMacroAreaReadsAsSevenSlots) {
   for (int i = 0; i < 200; ++i) {
     const auto bytes = RandomBytes(rng, kMacroAreaBytes, i % 2 == 0);
     BaseMacroTable table = ReadAndRefreshMacro(MacroAreaBytes(bytes.data(), kMacroAreaBytes));
-    for (const auto& slot : table.slots) {
+    for (const auto& slot : table.records) {
       ASSERT_TRUE(slot.content == MacroContent{} || IsValidMacroContent(slot.content));
       (void)MacroNameText(slot.name);
     }
