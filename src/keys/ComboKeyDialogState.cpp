@@ -1,5 +1,6 @@
 #include "keys/ComboKeyDialogState.h"
 
+#include "base/AsciiCase.h"
 #include "keys/KeyCatalogue.h"
 
 namespace veltrax {
@@ -12,7 +13,18 @@ bool IsWindowsKey(int vk) { return vk == 0x5B || vk == 0x5C; }
 // Shift, Ctrl, Alt and their left and right keys: pressing one holds it.
 bool IsHeldModifierKey(int vk) { return (vk >= 0x10 && vk <= 0x12) || (vk >= 0xA0 && vk <= 0xA5); }
 
+bool IsSwallowed(int vk) { return IsWindowsKey(vk) || IsHeldModifierKey(vk); }
+
 }  // namespace
+
+std::optional<uint8_t> ComboKeyUsage(std::string_view keyName) {
+  const std::string wanted = UpperAscii(keyName);
+  for (int vk = 0; vk < 256; ++vk) {
+    if (IsSwallowed(vk) || UsageOfVirtualKey(vk) == 0) continue;
+    if (UpperAscii(KeyNameOfVirtualKey(vk)) == wanted) return UsageOfVirtualKey(vk);
+  }
+  return std::nullopt;
+}
 
 void ComboKeyDialogState::KeyPress(int vk, HeldModifiers held) {
   if (captureCount_ == 1) {
@@ -23,7 +35,7 @@ void ComboKeyDialogState::KeyPress(int vk, HeldModifiers held) {
   }
   // The Win modifier comes only from its box; held Shift, Ctrl or Alt would
   // make the key a different one.
-  if (IsWindowsKey(vk) || IsHeldModifierKey(vk) || held.shift || held.ctrl || held.alt) return;
+  if (IsSwallowed(vk) || held.shift || held.ctrl || held.alt) return;
   keyName_ = KeyNameOfVirtualKey(vk);
   field_ = field_.empty() ? keyName_ : field_ + "+" + keyName_;
   keyUsage_ = UsageOfVirtualKey(vk);

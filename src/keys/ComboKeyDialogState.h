@@ -5,7 +5,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "keys/KeyFunctionCode.h"
 
@@ -25,6 +27,12 @@ struct ComboResult {
   std::string text;      // the text field, "Ctrl+Shift+A"
   std::string codeText;  // "020304"
 };
+
+// The usage of the key the dialog takes under the catalogue name keyName
+// (in any letter case): an ordinary key with a usage. Shift, Ctrl, Alt and
+// the Windows keys are no such key (the dialog swallows them; they are
+// modifier boxes), nor is a name that no key gives or a key without usage.
+std::optional<uint8_t> ComboKeyUsage(std::string_view keyName);
 
 class ComboKeyDialogState {
  public:

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "keys/ComboKeyDialogState.h"
 #include "keys/MenuGeometry.h"
 
@@ -117,6 +119,25 @@ TEST_F(ComboKeyDialogStateTest, ClearResetsEverything) {
   EXPECT_EQ(dialog.Confirm().codeText, "020000");
   dialog.SetModifier(ComboModifier::Alt, true);  // no key left over from before
   EXPECT_EQ(dialog.FieldText(), "Alt");
+}
+
+// The keys a typed combination may name are those the dialog takes from
+// a key press, with their usages; every other name is none.
+TEST(ComboKeyUsageTest, NamesTheKeysTheDialogTakes) {
+  const std::pair<const char*, std::optional<uint8_t>> cases[] = {
+      {"A", 0x04},          {"a", 0x04},           {"f1", 0x3A},          {"Space bar", 0x2C},
+      {"Shift", {}},        {"Ctrl", {}},          {"Left Ctrl", {}},     {"Right Alt", {}},
+      {"Left Windows", {}}, {"Right Windows", {}}, {"OEM_8", {}},         {"None", {}},
+      {"255", {}},          {"", {}},
+  };
+  for (const auto& [name, usage] : cases) EXPECT_EQ(ComboKeyUsage(name), usage) << name;
+  for (int vk = 0; vk < 256; ++vk) {
+    ComboKeyDialogState dialog;
+    dialog.KeyPress(vk, kNothingHeld);
+    if (dialog.KeyUsage() != 0) {
+      EXPECT_EQ(ComboKeyUsage(dialog.KeyName()), dialog.KeyUsage()) << vk;
+    }
+  }
 }
 
 TEST(ComboDialogPositionTest, CentredOverTheMainWindowAndLower) {

@@ -54,6 +54,8 @@ TEST_F(AssignCommandTest, NamedFunctionsCombinationsAndCodesAreStoredWithTheChec
       {"A 4 'WWW Fn/Back'", 0x049, "030224", "Mode A button 4: Back (030224)"},
       {"B 3 combo:Ctrl+Shift+a", 0x05B + 6, "020304", "Mode B button 3: Ctrl+Shift+A (020304)"},
       {"B 5 combo:Win", 0x05B + 12, "020800", "Mode B button 5: Win (020800)"},
+      {"B 4 combo:alt+f4", 0x05B + 9, "02043D", "Mode B button 4: Alt+F4 (02043D)"},
+      {"B 7 'combo:Shift+Space bar'", 0x05B + 18, "02022C", "Mode B button 7: Shift+Space bar (02022C)"},
       {"A 9 code:0a0300", 0x058, "0A0300", "Mode A button 9: AIM Key (0A0300)"},
       {"A 8 'AIM Key'", 0x055, "0A0300", "Mode A button 8: AIM Key (0A0300)"},  // takes the DPI of button 9
   };
@@ -92,6 +94,12 @@ TEST_F(AssignCommandTest, BadRequestsChangeNothing) {
       {"A 2 Teleport", "no menu offers"},
       {"A 2 combo:Ctrl+Q+W", "not a key combination"},
       {"A 2 combo:Ctrl+", "not a key combination"},
+      // Only modifiers plus one ordinary key, as the User-defined dialog makes them.
+      {"A 2 'combo:Ctrl+Left Shift'", "not a key combination"},
+      {"A 2 'combo:Right Windows'", "not a key combination"},
+      {"A 2 combo:Shift+Shift+A", "not a key combination"},
+      {"A 2 combo:Ctrl+OEM_8", "not a key combination"},
+      {"A 2 combo:A+Ctrl", "not a key combination"},
       {"A 2 code:12345", "six hexadecimal digits"},
   };
   for (const auto& c : cases) {

@@ -11,7 +11,7 @@
 #include "image/SectionChecks.h"
 #include "keys/ButtonAssigner.h"
 #include "keys/FunctionMenus.h"
-#include "keys/KeyCatalogue.h"
+#include "keys/ComboKeyDialogState.h"
 #include "macro/BaseMacroTable.h"
 #include "resources/Resources.h"
 
@@ -92,29 +92,28 @@ std::optional<uint8_t> ModifierBit(std::string_view word) {
   return std::nullopt;
 }
 
-// A key name as the catalogue writes it; a single letter in either case.
-std::optional<uint8_t> UsageOfWord(std::string_view word) {
-  return UsageOfKeyName(word.size() == 1 ? Upper(word) : std::string(word));
-}
-
-// "Ctrl+Shift+A": modifier words, then at most one key of the catalogue;
-// the text is what the combination key dialog would show for it.
+// "Ctrl+Shift+A": what the User-defined dialog can make, modifier words
+// (each once) and at most one ordinary key, last; the text is what the
+// dialog would show for it.
 Result<ComboResult> ParseCombination(std::string_view text) {
   uint8_t modifiers = 0;
   uint8_t usage = 0;
-  size_t start = 0;
-  while (start <= text.size() && usage == 0) {
+  for (size_t start = 0; start <= text.size();) {
     const size_t end = std::min(text.find('+', start), text.size());
     const std::string_view word = text.substr(start, end - start);
     start = end + 1;
-    if (auto bit = ModifierBit(word)) {
+    const auto bit = ModifierBit(word);
+    const bool last = start > text.size();
+    if (bit && !(modifiers & *bit) && usage == 0) {
       modifiers = static_cast<uint8_t>(modifiers | *bit);
-    } else if (auto key = UsageOfWord(word); key && start > text.size()) {
+    } else if (auto key = ComboKeyUsage(word); key && last) {
       usage = *key;
     } else {
-      return Error{ErrorKind::BadArgument, "not a key combination: \"" + std::string(text) +
-                                               "\"; write modifiers (Ctrl, Shift, Alt, Win) and one key name, "
-                                               "joined by +, such as Ctrl+Shift+A or Alt+F4"};
+      return Error{ErrorKind::BadArgument,
+                   "not a key combination the User-defined dialog can make: \"" + std::string(text) +
+                       "\"; write the modifiers Ctrl, Shift, Alt and Win, each once, and at most one ordinary "
+                       "key (no Shift, Ctrl, Alt or Windows key, nor one without a key code) last, joined by +, "
+                       "such as Ctrl+Shift+A or Alt+F4"};
     }
   }
   std::string shown = CombinationName(modifiers, usage);
@@ -162,11 +161,7 @@ ButtonCodeTexts CodeTextsOf(const DataBuf& dataBuf) {
 }
 
 BaseMacroNames MacroNamesOf(const DeviceImage& image) {
-  const BaseMacroTable table =
-      ReadAndRefreshMacro(MacroAreaBytes(image.data() + kMacroAreaAddress, kMacroAreaBytes));
-  BaseMacroNames names;
-  std::copy(table.names.begin(), table.names.end(), names.begin());
-  return names;
+  return BaseMacroNamesOf(MacroAreaBytes(image.data() + kMacroAreaAddress, kMacroAreaBytes));
 }
 
 // The AIM key DPI the key pages would show: that of the last AIM key button.
