@@ -1,8 +1,8 @@
 #include "image/ProfileFile.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "base/BinFileName.h"
 #include "base/FileIo.h"
 
 namespace veltrax {
@@ -25,14 +25,6 @@ Result<DeviceImage> ReadProfileFile(const std::filesystem::path& path) {
   return image;
 }
 
-std::filesystem::path ProfileTarget(const std::filesystem::path& chosen) {
-  std::string extension = chosen.extension().string();
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  if (extension == ".bin") return chosen;
-  std::filesystem::path target = chosen;
-  target += ".bin";
-  return target;
-}
+std::filesystem::path ProfileTarget(const std::filesystem::path& chosen) { return WithBinExtension(chosen); }
 
 }  // namespace veltrax

@@ -15,7 +15,8 @@ Result<DeviceImage> ParseProfile(std::span<const uint8_t> bytes);
 // Reads and parses a profile file; Io/NotFound/PermissionDenied when it
 // cannot be read.
 Result<DeviceImage> ReadProfileFile(const std::filesystem::path& path);
-// The chosen name with ".bin" appended unless it already ends in it.
+// The chosen name with ".bin" appended unless it already ends in it (in
+// any letter case).
 std::filesystem::path ProfileTarget(const std::filesystem::path& chosen);
 
 }  // namespace veltrax

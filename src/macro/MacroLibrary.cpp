@@ -24,17 +24,13 @@ void MacroLibrary::ImportAll(std::span<const uint8_t> file) {
   for (int i = 0; i < kLibraryRecords; ++i) {
     const size_t offset = static_cast<size_t>(i) * kMacroRecordSize;
     if (offset >= file.size()) break;
-    const auto covered = file.subspan(offset, std::min<size_t>(kMacroRecordSize, file.size() - offset));
-    MacroRecord record = MacroRecord::FromBytes(covered);
-    if (covered.size() < kMacroRecordSize) {
-      // A cut record keeps what the library had beyond the cut.
-      MacroRecord& old = records_[i];
-      std::copy(old.name.begin() + std::min<size_t>(covered.size(), kMacroNameSize), old.name.end(),
-                record.name.begin() + std::min<size_t>(covered.size(), kMacroNameSize));
-      const size_t contentCovered = covered.size() > kMacroNameSize ? covered.size() - kMacroNameSize : 0;
-      std::copy(old.content.begin() + contentCovered, old.content.end(), record.content.begin() + contentCovered);
+    // A record the file does not hold whole is cleared: half of it new and
+    // half old (or zero) would be a macro nobody made.
+    if (file.size() - offset < kMacroRecordSize) {
+      records_[i] = MacroRecord{};
+      break;
     }
-    records_[i] = record;
+    records_[i] = MacroRecord::FromBytes(file.subspan(offset, kMacroRecordSize));
   }
   CloseUp();
 }
@@ -115,14 +111,6 @@ std::array<uint8_t, kMacroRecordSize> MacroLibrary::ExportOne(int index) const {
 int NextSelectionAfterDelete(int deletedIndex, int remaining) {
   if (remaining <= 0) return -1;
   return std::max(0, deletedIndex - 1);
-}
-
-std::string ExportFileName(std::string_view chosen) {
-  constexpr std::string_view kSuffix = ".bin";
-  if (chosen.size() >= kSuffix.size() && chosen.substr(chosen.size() - kSuffix.size()) == kSuffix) {
-    return std::string(chosen);
-  }
-  return std::string(chosen) + std::string(kSuffix);
 }
 
 }  // namespace veltrax

@@ -30,9 +30,10 @@ enum class LibraryRefusal {
 
 class MacroLibrary {
  public:
-  // Record i from offset 256 * i; a shorter file fills what it holds. The
-  // present records are then closed up from record 0 in their order, so
-  // that every record shown is reachable.
+  // Record i from offset 256 * i; a shorter file fills the records it holds
+  // whole, and a record it cuts stays empty. The present records are then
+  // closed up from record 0 in their order, so that every record shown is
+  // reachable.
   static MacroLibrary FromBytes(std::span<const uint8_t> bytes);
   std::vector<uint8_t> ToBytes() const;
 
@@ -56,8 +57,8 @@ class MacroLibrary {
   // Import One: a 256-byte record appended as the last line, refused at 99
   // or more lines or when its name field equals one present.
   LibraryRefusal ImportOne(std::span<const uint8_t> file, int* index = nullptr);
-  // Import All: the records a file covers replace those of the library; the
-  // others keep their content.
+  // Import All: the records a file holds whole replace those of the
+  // library, a record it cuts is cleared, the others keep their content.
   void ImportAll(std::span<const uint8_t> file);
   std::array<uint8_t, kMacroRecordSize> ExportOne(int index) const;
 
@@ -71,8 +72,5 @@ class MacroLibrary {
 // Line selected after deleting line i: i - 1, or 0 for line 0; none (-1)
 // when no line remains.
 int NextSelectionAfterDelete(int deletedIndex, int remaining);
-
-// The export file name: ".bin" appended unless the chosen name ends in it.
-std::string ExportFileName(std::string_view chosen);
 
 }  // namespace veltrax

@@ -1,5 +1,6 @@
 #include "macro/MacroLibraryStore.h"
 
+#include "base/BinFileName.h"
 #include "base/FileIo.h"
 #include "macro/MacroFileKinds.h"
 #include "macro/MacroLibraryFile.h"
@@ -11,9 +12,7 @@ constexpr std::string_view kAlreadyExistsId = "Str106";
 
 }  // namespace
 
-std::filesystem::path ExportTarget(const std::filesystem::path& chosen) {
-  return chosen.parent_path() / ExportFileName(chosen.filename().string());
-}
+std::filesystem::path ExportTarget(const std::filesystem::path& chosen) { return WithBinExtension(chosen); }
 
 Result<MacroLibraryStore> MacroLibraryStore::Open(std::filesystem::path file,
                                                   const std::filesystem::path& ownDataFolder) {

@@ -103,13 +103,27 @@ TEST(MacroLibraryTest, ShortOrGappedLibrariesCloseUpFromRecordZero) {
   std::vector<uint8_t> gapped = LibraryOf({"p", "q", "r"}).ToBytes();
   std::fill_n(gapped.begin() + kMacroRecordSize, kMacroRecordSize, 0);
   EXPECT_THAT(MacroLibrary::FromBytes(gapped).Names(), ElementsAre("p", "r"));
-  EXPECT_EQ(MacroLibrary::FromBytes(std::vector<uint8_t>(10, 0x41)).Count(), 1);
 }
 
-TEST(MacroLibraryTest, ExportNamesGetBinOnlyWhenTheyLackIt) {
-  EXPECT_EQ(ExportFileName("abc"), "abc.bin");
-  EXPECT_EQ(ExportFileName("abc.bin"), "abc.bin");
-  EXPECT_EQ(ExportFileName("abc.BIN"), "abc.BIN.bin");
+// A file that ends inside a record: at start-up and in Import All that
+// record is cleared, never made of the file's start and the old rest.
+TEST(MacroLibraryTest, ARecordTheFileCutsIsCleared) {
+  MacroLibrary cut = LibraryOf({"new", "cut"});
+  cut.Record(1).content[0] = 1;
+  cut.Record(1).content[1] = 3;
+  const std::vector<uint8_t> bytes = cut.ToBytes();
+  for (size_t length : {size_t{10}, size_t{256 + 10}, size_t{256 + 40}, size_t{2 * 256 - 1}}) {
+    const std::vector<uint8_t> file(bytes.begin(), bytes.begin() + length);
+    MacroLibrary old = LibraryOf({"a", "b", "c", "d"});
+    old.Record(1).content.fill(0x77);
+    old.ImportAll(file);
+    if (length < 256) {
+      EXPECT_THAT(old.Names(), ElementsAre("b", "c", "d")) << length;
+    } else {
+      EXPECT_THAT(old.Names(), ElementsAre("new", "c", "d")) << length;
+    }
+    EXPECT_EQ(MacroLibrary::FromBytes(file).Count(), length < 256 ? 0 : 1) << length;
+  }
 }
 
 }  // namespace
