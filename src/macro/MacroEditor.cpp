@@ -9,6 +9,8 @@ namespace veltrax {
 namespace {
 
 constexpr std::string_view kLengthOutOfRangeId = "Str103";
+constexpr const char* kRowGone = "The row this edit was opened for is no longer in the macro; nothing changed";
+constexpr const char* kRecordingRuns = "A recording is running; edit the rows once it has stopped";
 
 bool IsKeyRow(std::string_view row) {
   const int type = RowTypeOf(row);
@@ -20,20 +22,43 @@ int ClampSelection(int row, const std::vector<std::string>& rows) {
   return std::clamp(row, 0, static_cast<int>(rows.size()) - 1);
 }
 
+// A field that is empty or no number counts as 0 ms.
+int DelayOrZero(std::string_view text) {
+  auto ms = DelayValue(text);
+  return ms ? ms.value() : 0;
+}
+
 }  // namespace
 
 MacroEditor::MacroEditor(MacroLibraryStore& store, const TextTable& texts, MacroRecorder::Clock clock)
     : store_(store), texts_(texts), recorder_(std::move(clock)) {}
 
-void MacroEditor::ShowMacro(int line) {
+bool MacroEditor::ShowMacro(int line) {
+  if (recorder_.Recording()) return false;
+  insertOpen_ = false;
   line_ = line >= 0 && line < store_.Library().Count() ? line : -1;
   DecodeStored();
   selectedRow_ = static_cast<int>(rows_.rows.size()) - 1;
+  return true;
 }
 
 void MacroEditor::ClearRows() {
+  recorder_.Stop();
+  recordedFrom_.reset();
+  insertOpen_ = false;
   rows_.clear();
+  rowIds_.clear();
   selectedRow_ = -1;
+}
+
+MacroRowList MacroEditor::Rows() const { return recorder_.Recording() ? recorder_.Rows().rows : rows_; }
+
+int MacroEditor::SelectedRow() const { return recorder_.Recording() ? recorder_.Rows().selected : selectedRow_; }
+
+std::vector<uint64_t> MacroEditor::NewIds(size_t count) {
+  std::vector<uint64_t> ids(count);
+  for (uint64_t& id : ids) id = nextRowId_++;
+  return ids;
 }
 
 void MacroEditor::DecodeStored() {
@@ -42,8 +67,24 @@ void MacroEditor::DecodeStored() {
   DecodedMacro decoded = DecodeMacroContent(Record().content);
   if (decoded.playMode) playMode_ = *decoded.playMode;
   rows_ = std::move(decoded.rows);
+  rowIds_ = NewIds(rows_.rows.size());
   delays_.pageMode = decoded.delayMode;
   if (decoded.delayMode == DelayMode::Default) SetDefaultDelayText(std::to_string(decoded.defaultDelayMs));
+}
+
+void MacroEditor::TakeRecordedRows() {
+  RecordedRows recorded = recorder_.Rows();
+  const size_t added = recorded.rows.rows.size() - std::min(recorded.rows.rows.size(), rows_.rows.size());
+  if (recordedFrom_) {
+    const auto at = rowIds_.begin() + std::min<size_t>(*recordedFrom_, rowIds_.size());
+    const std::vector<uint64_t> ids = NewIds(added);
+    rowIds_.insert(at, ids.begin(), ids.end());
+  } else {
+    rowIds_ = NewIds(recorded.rows.rows.size());
+  }
+  recordedFrom_.reset();
+  rows_ = std::move(recorded.rows);
+  selectedRow_ = recorded.selected;
 }
 
 void MacroEditor::SelectRow(int row) {
@@ -56,11 +97,12 @@ bool MacroEditor::HasRow() const {
   return line_ >= 0 && selectedRow_ >= 0 && selectedRow_ < static_cast<int>(rows_.rows.size());
 }
 
-EditorOutcome MacroEditor::Commit(const MacroRowList& rows, int selected) {
+EditorOutcome MacroEditor::Commit(const MacroRowList& rows, std::vector<uint64_t> ids, int selected) {
   auto content = EncodeMacroRows(rows, playMode_);
   if (!content) return {false, texts_.Text(kLengthOutOfRangeId)};
   Record().content = *content;
   rows_ = rows;
+  rowIds_ = std::move(ids);
   selectedRow_ = ClampSelection(selected, rows_.rows);
   recorder_.ClearLimit();
   EditorOutcome outcome{true, {}};
@@ -69,26 +111,30 @@ EditorOutcome MacroEditor::Commit(const MacroRowList& rows, int selected) {
 }
 
 std::optional<EditRequest> MacroEditor::BeginEdit() {
-  if (!HasRow()) return std::nullopt;
+  if (!HasRow() || recorder_.Recording()) return std::nullopt;
   const int type = RowTypeOf(rows_.rows[selectedRow_]);
+  const uint64_t id = rowIds_[selectedRow_];
   switch (type) {
-    case RowType::kDelay: return EditRequest{selectedRow_, 0, EditDialog::Delay};
+    case RowType::kDelay: return EditRequest{selectedRow_, id, 0, EditDialog::Delay};
     case RowType::kPress:
-    case RowType::kRelease: return EditRequest{selectedRow_, type, EditDialog::Key};
+    case RowType::kRelease: return EditRequest{selectedRow_, id, type, EditDialog::Key};
     case RowType::kXPositive:
-    case RowType::kXNegative: return EditRequest{selectedRow_, 3, EditDialog::Value};
+    case RowType::kXNegative: return EditRequest{selectedRow_, id, 3, EditDialog::Value};
     case RowType::kYPositive:
-    case RowType::kYNegative: return EditRequest{selectedRow_, 5, EditDialog::Value};
-    case RowType::kRepeatStart: return EditRequest{selectedRow_, 7, EditDialog::Value};
+    case RowType::kYNegative: return EditRequest{selectedRow_, id, 5, EditDialog::Value};
+    case RowType::kRepeatStart: return EditRequest{selectedRow_, id, 7, EditDialog::Value};
     default: return std::nullopt;  // a repeat end has nothing to edit
   }
 }
 
 EditorOutcome MacroEditor::ReplaceRow(const EditRequest& request, std::string row) {
-  if (line_ < 0 || request.row < 0 || request.row >= static_cast<int>(rows_.rows.size())) return {};
+  if (recorder_.Recording()) return {false, kRecordingRuns};
+  const auto found = std::find(rowIds_.begin(), rowIds_.end(), request.rowId);
+  if (line_ < 0 || found == rowIds_.end()) return {false, kRowGone};
+  const int at = static_cast<int>(found - rowIds_.begin());
   MacroRowList changed = rows_;
-  changed.rows[request.row] = std::move(row);
-  return Commit(changed, request.row);
+  changed.rows[at] = std::move(row);
+  return Commit(changed, rowIds_, at);
 }
 
 EditorOutcome MacroEditor::ConfirmKey(const EditRequest& request, std::string_view keyName, uint8_t usage) {
@@ -99,47 +145,51 @@ EditorOutcome MacroEditor::ConfirmKey(const EditRequest& request, std::string_vi
 EditorOutcome MacroEditor::ConfirmDelay(const EditRequest& request, std::string_view text) {
   if (text.empty() || request.dialog != EditDialog::Delay) return {};
   auto ms = DelayValue(CorrectDelayDialog(text));
-  if (!ms) return {};
-  return ReplaceRow(request, DelayRow(*ms));
+  if (!ms) return {false, ms.error().context};
+  return ReplaceRow(request, DelayRow(ms.value()));
 }
 
 EditorOutcome MacroEditor::ConfirmValue(const EditRequest& request, std::string_view text) {
   if (text.empty() || request.dialog != EditDialog::Value) return {};
   if (request.type == RowType::kRepeatStart) {
     auto count = RepeatValue(CorrectRepeatText(text));
-    return count ? ReplaceRow(request, RepeatStartRow(*count)) : EditorOutcome{};
+    if (!count) return {false, count.error().context};
+    return ReplaceRow(request, RepeatStartRow(count.value()));
   }
   auto value = AxisValue(CorrectAxisText(text));
-  if (!value) return {};
-  return ReplaceRow(request, request.type == RowType::kXPositive ? XRow(*value) : YRow(*value));
+  if (!value) return {false, value.error().context};
+  return ReplaceRow(request, request.type == RowType::kXPositive ? XRow(value.value()) : YRow(value.value()));
 }
 
 EditorOutcome MacroEditor::DeleteRow() {
-  if (!HasRow()) return {};
+  if (!HasRow() || recorder_.Recording()) return {};
   const int i = selectedRow_;
-  MacroRowList changed = rows_;
-  auto& rows = changed.rows;
-  const std::string row = rows[i];
+  const std::vector<std::string>& rows = rows_.rows;
+  const std::string& row = rows[i];
+  std::vector<int> gone{i};
   int select = i - 1;
   if (RowTypeOf(row) == RowType::kPress) {
     const std::string name = KeyNameOfRow(row);
     auto partner = std::find_if(rows.begin() + i + 1, rows.end(),
                                 [&](const std::string& r) { return IsKeyRow(r) && KeyNameOfRow(r) == name; });
-    if (partner != rows.end()) rows.erase(partner);
-    rows.erase(rows.begin() + i);
+    if (partner != rows.end()) gone.push_back(static_cast<int>(partner - rows.begin()));
   } else if (RowTypeOf(row) == RowType::kRelease) {
     const std::string name = KeyNameOfRow(row);
     int partner = i - 1;
     while (partner >= 0 && !(IsKeyRow(rows[partner]) && KeyNameOfRow(rows[partner]) == name)) --partner;
-    rows.erase(rows.begin() + i);
     if (partner >= 0) {
-      rows.erase(rows.begin() + partner);
+      gone.push_back(partner);
       select = i - 2;
     }
-  } else {
-    rows.erase(rows.begin() + i);
   }
-  return Commit(changed, std::max(select, 0));
+  std::sort(gone.rbegin(), gone.rend());
+  MacroRowList changed = rows_;
+  std::vector<uint64_t> ids = rowIds_;
+  for (int at : gone) {
+    changed.rows.erase(changed.rows.begin() + at);
+    ids.erase(ids.begin() + at);
+  }
+  return Commit(changed, std::move(ids), std::max(select, 0));
 }
 
 bool MacroEditor::OpenInsertPanel(int topLine) {
@@ -159,7 +209,9 @@ void MacroEditor::SetInsertType(InsertType type) {
 EditorOutcome MacroEditor::InsertRow(int at, std::string row, int select) {
   MacroRowList changed = rows_;
   changed.rows.insert(changed.rows.begin() + at, std::move(row));
-  return Commit(changed, select);
+  std::vector<uint64_t> ids = rowIds_;
+  ids.insert(ids.begin() + at, NewIds(1).front());
+  return Commit(changed, std::move(ids), select);
 }
 
 EditorOutcome MacroEditor::InsertOk() {
@@ -167,37 +219,34 @@ EditorOutcome MacroEditor::InsertOk() {
   StopInsertRecording();
   EditorOutcome outcome;
   if (insertType_ == InsertType::KeyFront || insertType_ == InsertType::KeyBack) {
-    outcome = Commit(rows_, selectedRow_);
+    outcome = Commit(rows_, rowIds_, selectedRow_);
   } else if (HasRow()) {
     const int i = selectedRow_;
+    const bool front = insertType_ == InsertType::DelayFront || insertType_ == InsertType::XFront ||
+                       insertType_ == InsertType::YFront;
+    const int at = front ? i : i + 1;
     switch (insertType_) {
       case InsertType::DelayFront:
-      case InsertType::DelayBack: {
-        const int ms = DelayValue(CorrectDelayDialog(fields_.delay)).value_or(0);
-        const int at = insertType_ == InsertType::DelayFront ? i : i + 1;
-        outcome = InsertRow(at, DelayRow(ms), at);
+      case InsertType::DelayBack: outcome = InsertRow(at, DelayRow(DelayOrZero(CorrectDelayDialog(fields_.delay))), at); break;
+      case InsertType::RepeatStart: {
+        auto count = RepeatValue(CorrectRepeatText(fields_.repeat));
+        outcome = count ? InsertRow(i, RepeatStartRow(count.value()), i) : EditorOutcome{false, count.error().context};
         break;
       }
-      case InsertType::RepeatStart:
-        if (auto count = RepeatValue(CorrectRepeatText(fields_.repeat))) {
-          outcome = InsertRow(i, RepeatStartRow(*count), i);
-        }
-        break;
       case InsertType::RepeatEnd: outcome = InsertRow(i + 1, RepeatEndRow(), i + 1); break;
       case InsertType::XFront:
       case InsertType::XBack:
-        if (auto x = AxisValue(CorrectAxisText(fields_.x))) {
-          const int at = insertType_ == InsertType::XFront ? i : i + 1;
-          outcome = InsertRow(at, XRow(*x), at);
-        }
-        break;
       case InsertType::YFront:
-      case InsertType::YBack:
-        if (auto y = AxisValue(CorrectAxisText(fields_.y))) {
-          const int at = insertType_ == InsertType::YFront ? i : i + 1;
-          outcome = InsertRow(at, YRow(*y), at);
+      case InsertType::YBack: {
+        const bool x = insertType_ == InsertType::XFront || insertType_ == InsertType::XBack;
+        auto value = AxisValue(CorrectAxisText(x ? fields_.x : fields_.y));
+        if (!value) {
+          outcome = {false, value.error().context};
+        } else {
+          outcome = InsertRow(at, x ? XRow(value.value()) : YRow(value.value()), at);
         }
         break;
+      }
       default: break;
     }
   }
@@ -217,35 +266,46 @@ int MacroEditor::InsertCancel() {
 bool MacroEditor::StartRecording() {
   if (line_ < 0 || recorder_.Recording()) return false;
   Record().content = {};
-  delays_.pageDelayMs = DelayValue(defaultDelayText_).value_or(0);
+  delays_.pageDelayMs = DelayOrZero(defaultDelayText_);
   delays_.insertMode = fields_.delayMode;
-  recorder_.StartWhole(rows_, selectedRow_, delays_);
+  rows_.clear();
+  rowIds_.clear();
+  selectedRow_ = -1;
+  recordedFrom_.reset();
+  recorder_.StartWhole(delays_);
   return true;
 }
 
 EditorOutcome MacroEditor::StopRecording() {
   if (!recorder_.Recording() || recorder_.Inserting()) return {};
   recorder_.Stop();
-  return Commit(rows_, selectedRow_);
+  TakeRecordedRows();
+  return Commit(rows_, rowIds_, selectedRow_);
 }
 
 bool MacroEditor::StartInsertRecording() {
   const bool keyType = insertType_ == InsertType::KeyFront || insertType_ == InsertType::KeyBack;
   if (!insertOpen_ || !keyType || !HasRow() || recorder_.Recording()) return false;
   delays_.insertMode = fields_.delayMode;
-  delays_.insertDelayMs = DelayValue(CorrectDelayDialog(fields_.delay)).value_or(0);
+  delays_.insertDelayMs = DelayOrZero(CorrectDelayDialog(fields_.delay));
   const InsertSide side = insertType_ == InsertType::KeyFront ? InsertSide::Front : InsertSide::Back;
-  return recorder_.StartInsert(rows_, selectedRow_, selectedRow_, side, Record().content[1], delays_);
+  if (!recorder_.StartInsert(rows_, selectedRow_, side, delays_)) return false;
+  recordedFrom_ = side == InsertSide::Front ? selectedRow_ : selectedRow_ + 1;
+  return true;
 }
 
 void MacroEditor::StopInsertRecording() {
-  if (recorder_.Inserting()) recorder_.Stop();
+  if (!recorder_.Inserting()) return;
+  recorder_.Stop();
+  TakeRecordedRows();
 }
 
 EditorOutcome MacroEditor::KeyboardHook1Receive(int virtualKey, KeyEventType type) {
   const bool whole = recorder_.Recording() && !recorder_.Inserting();
-  if (recorder_.KeyboardHook1Receive(virtualKey, type) != KeyOutcome::RecordingDone || !whole) return {};
-  return Commit(rows_, selectedRow_);
+  if (recorder_.KeyboardHook1Receive(virtualKey, type) != KeyOutcome::RecordingDone) return {};
+  TakeRecordedRows();
+  if (!whole) return {};  // the rows of an insert recording wait for OK
+  return Commit(rows_, rowIds_, selectedRow_);
 }
 
 }  // namespace veltrax

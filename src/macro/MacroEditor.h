@@ -3,12 +3,15 @@
 // deletions and insertions of rows, the insert panel and the recordings.
 // Every change is encoded into the selected library record and the library
 // file is saved at once; a change that would not fit a macro content is
-// refused with "Macro bin length out of range" and changes nothing.
+// refused with "Macro bin length out of range" and changes nothing. While
+// a recording runs, the recorder owns the rows; the editor takes them back
+// when it stops.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/TextTable.h"
 #include "macro/MacroLibraryStore.h"
@@ -22,11 +25,13 @@ enum class InsertType {
   DelayFront, DelayBack, KeyFront, KeyBack, RepeatStart, RepeatEnd, XFront, XBack, YFront, YBack,
 };
 
-// The dialog a row edit opens, and the row it applies to when confirmed.
+// The dialog a row edit opens, and the row it applies to when confirmed:
+// the same row wherever it has moved meanwhile, or none when it is gone.
 enum class EditDialog { Delay, Key, Value };
 struct EditRequest {
-  int row = -1;
-  int type = 0;  // 0 delay, 1 press, 2 release, 3 X, 5 Y, 7 repeat start
+  int row = -1;        // where the row was when the dialog opened
+  uint64_t rowId = 0;  // which row it is
+  int type = 0;        // 0 delay, 1 press, 2 release, 3 X, 5 Y, 7 repeat start
   EditDialog dialog = EditDialog::Delay;
 };
 
@@ -48,15 +53,18 @@ class MacroEditor {
  public:
   MacroEditor(MacroLibraryStore& store, const TextTable& texts, MacroRecorder::Clock clock);
 
-  // LB_PCMacroNameClick: shows library line `line` (or nothing for -1).
-  void ShowMacro(int line);
-  // The rows were cleared by a library operation.
+  // LB_PCMacroNameClick: shows library line `line` (or nothing for -1) and
+  // closes the insert panel; refused while a recording runs.
+  bool ShowMacro(int line);
+  // The rows were cleared by a library operation: a recording still running
+  // is dropped, since its macro may have moved.
   void ClearRows();
 
   int Line() const { return line_; }
-  // While a recording runs, read the rows through Recorder().WithRows.
-  const MacroRowList& Rows() const { return rows_; }
-  int SelectedRow() const { return selectedRow_; }
+  // The rows shown and the selected one; while a recording runs, a copy of
+  // the recorder's.
+  MacroRowList Rows() const;
+  int SelectedRow() const;
   void SelectRow(int row);
   uint8_t PlayMode() const { return playMode_; }
   void SetPlayMode(uint8_t mode) { playMode_ = mode; }
@@ -66,14 +74,15 @@ class MacroEditor {
   const std::string& DefaultDelayText() const { return defaultDelayText_; }
   void SetDefaultDelayText(std::string_view text);
 
-  // Btn_EditClick: nothing without a selected row or for a repeat end.
+  // Btn_EditClick: nothing without a selected row, for a repeat end or
+  // while a recording runs.
   std::optional<EditRequest> BeginEdit();
   EditorOutcome ConfirmKey(const EditRequest& request, std::string_view keyName, uint8_t usage);
   EditorOutcome ConfirmDelay(const EditRequest& request, std::string_view text);
   EditorOutcome ConfirmValue(const EditRequest& request, std::string_view text);
 
   // Btn_DelClick: a press or release row takes its partner of the same
-  // name with it.
+  // name with it. Nothing while a recording runs.
   EditorOutcome DeleteRow();
 
   // Btn_InsertClick, CB_InsertChange, Btn_OKClick, Btn_CancelClick.
@@ -100,17 +109,24 @@ class MacroEditor {
   MacroRecord& Record() { return store_.Library().Record(line_); }
   bool HasRow() const;
   // Encodes rows into the record and saves; refused when they do not fit.
-  EditorOutcome Commit(const MacroRowList& rows, int selected);
+  // ids name the rows, one each.
+  EditorOutcome Commit(const MacroRowList& rows, std::vector<uint64_t> ids, int selected);
   EditorOutcome ReplaceRow(const EditRequest& request, std::string row);
   EditorOutcome InsertRow(int at, std::string row, int select);
   void DecodeStored();
+  std::vector<uint64_t> NewIds(size_t count);
+  // Takes the rows back from the recorder once it has stopped.
+  void TakeRecordedRows();
 
   MacroLibraryStore& store_;
   const TextTable& texts_;
   MacroRecorder recorder_;
   int line_ = -1;
   MacroRowList rows_;
+  std::vector<uint64_t> rowIds_;  // one per row, kept through edits, insertions and deletions
+  uint64_t nextRowId_ = 1;
   int selectedRow_ = -1;
+  std::optional<int> recordedFrom_;  // where an insert recording puts its first row
   uint8_t playMode_ = kReleaseForContinue;
   RecorderDelays delays_;
   std::string defaultDelayText_ = "2";

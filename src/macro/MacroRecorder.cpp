@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "keys/KeyCatalogue.h"
+#include "macro/MacroCodec.h"
 #include "macro/MacroRecord.h"
 
 namespace veltrax {
@@ -26,14 +27,20 @@ std::string KeyEventRow(int virtualKey, const std::string& name, bool press) {
   return KeyRow(press, name, UsageOfVirtualKey(virtualKey));
 }
 
-struct ButtonEvent {
-  MouseButton button;
-  bool press;
-};
+int DelayRowsBytes(const std::vector<int>& delays) {
+  int bytes = 0;
+  for (int ms : delays) bytes += DelayBytes(ms);
+  return bytes;
+}
 
-ButtonEvent ButtonEventOf(MouseFlag flag) {
-  const int i = static_cast<int>(flag);
-  return {static_cast<MouseButton>(i / 2), i % 2 == 0};
+bool IsPressFlag(MouseFlag flag) { return static_cast<int>(flag) % 2 == 0; }
+MouseButton ButtonOf(MouseFlag flag) { return static_cast<MouseButton>(static_cast<int>(flag) / 2); }
+
+// The length byte rows would be stored with: their event bytes and itself,
+// 0 for no events.
+int LengthByteOf(const MacroRowList& rows) {
+  const size_t events = EncodeRowEvents(rows.rows).size();
+  return events == 0 ? 0 : static_cast<int>(events) + 1;
 }
 
 }  // namespace
@@ -49,13 +56,11 @@ MacroRecorder::MacroRecorder(Clock clock) : clock_(std::move(clock)) {}
 
 MacroRecorder::~MacroRecorder() { Stop(); }
 
-void MacroRecorder::Begin(MacroRowList& rows, int& selected, const RecorderDelays& delays, bool insert) {
-  Stop();
+void MacroRecorder::Begin(const RecorderDelays& delays, bool insert) {
   std::lock_guard lock(mutex_);
-  rows_ = &rows;
-  selected_ = &selected;
   delays_ = delays;
   inserting_ = insert;
+  held_.clear();
   budget_.limitReached = false;
   lastKey_.reset();
   lastEventTime_.reset();
@@ -66,26 +71,31 @@ void MacroRecorder::Begin(MacroRowList& rows, int& selected, const RecorderDelay
   worker_ = std::thread([this] { WorkerLoop(); });
 }
 
-void MacroRecorder::StartWhole(MacroRowList& rows, int& selected, const RecorderDelays& delays) {
+void MacroRecorder::StartWhole(const RecorderDelays& delays) {
   Stop();
-  rows.clear();
-  selected = -1;
-  budget_.used = 0;
-  Begin(rows, selected, delays, false);
-}
-
-bool MacroRecorder::StartInsert(MacroRowList& rows, int& selected, int at, InsertSide side, int lengthByte,
-                                const RecorderDelays& delays) {
-  Stop();
-  if (at < 0 || at >= static_cast<int>(rows.rows.size()) || lengthByte >= kRecordBudgetLimit) return false;
-  if (LimitReached()) return false;
   {
     std::lock_guard lock(mutex_);
+    rows_.clear();
+    selected_ = -1;
+    budget_.used = 0;
+  }
+  Begin(delays, false);
+}
+
+bool MacroRecorder::StartInsert(MacroRowList rows, int at, InsertSide side, const RecorderDelays& delays) {
+  Stop();
+  const int lengthByte = LengthByteOf(rows);
+  if (at < 0 || at >= static_cast<int>(rows.rows.size()) || lengthByte >= kRecordBudgetLimit) return false;
+  {
+    std::lock_guard lock(mutex_);
+    if (budget_.limitReached) return false;
+    rows_ = std::move(rows);
+    selected_ = at;
     budget_.used = lengthByte;
     side_ = side;
     insertAt_ = at;
   }
-  Begin(rows, selected, delays, true);
+  Begin(delays, true);
   return true;
 }
 
@@ -98,9 +108,15 @@ void MacroRecorder::Stop() {
   wake_.notify_one();
   if (worker_.joinable()) worker_.join();
   std::lock_guard lock(mutex_);
+  if (recording_) ReleaseAllHeld();
   recording_ = false;
   inserting_ = false;
   lastEventTime_.reset();
+}
+
+RecordedRows MacroRecorder::Rows() const {
+  std::lock_guard lock(mutex_);
+  return {rows_, selected_};
 }
 
 bool MacroRecorder::Recording() const {
@@ -135,7 +151,7 @@ int MacroRecorder::ActiveDelayMs() const {
 }
 
 void MacroRecorder::AddHeaderIfEmpty() {
-  if (rows_->empty()) rows_->header = HeaderRow(delays_.pageMode, delays_.pageDelayMs);
+  if (rows_.empty()) rows_.header = HeaderRow(delays_.pageMode, delays_.pageDelayMs);
 }
 
 std::optional<int> MacroRecorder::KeyDelay(int64_t now) const {
@@ -160,16 +176,73 @@ std::vector<int> MacroRecorder::RefreshMacroMouseTime(int64_t now) const {
 }
 
 void MacroRecorder::Place(std::string row) {
-  auto& rows = rows_->rows;
+  auto& rows = rows_.rows;
   if (!inserting_) {
     rows.push_back(std::move(row));
-    *selected_ = static_cast<int>(rows.size()) - 1;
+    selected_ = static_cast<int>(rows.size()) - 1;
     return;
   }
   const int at = side_ == InsertSide::Front ? insertAt_ : insertAt_ + 1;
   rows.insert(rows.begin() + std::min<int>(at, static_cast<int>(rows.size())), std::move(row));
   ++insertAt_;
-  *selected_ = insertAt_;
+  selected_ = insertAt_;
+}
+
+bool MacroRecorder::IsHeld(const HeldEvent& event) const {
+  return std::find(held_.begin(), held_.end(), event) != held_.end();
+}
+
+int MacroRecorder::Room() const {
+  int held = 0;
+  for (const HeldEvent& event : held_) held += event.bytes;
+  return kMaxMacroEventBytes - budget_.used - held;
+}
+
+void MacroRecorder::Append(const std::vector<int>& delays, const std::string& row, int rowBytes, int64_t now) {
+  for (int ms : delays) Place(DelayRow(ms));
+  Place(row);
+  budget_.used += DelayRowsBytes(delays) + rowBytes;
+  if (ActiveMode() != DelayMode::None) lastEventTime_ = now;
+}
+
+// A press needs room for its delay, itself and, unless it is held already,
+// its own release.
+bool MacroRecorder::RecordPress(const HeldEvent& event, const std::vector<int>& delays, int64_t now) {
+  const bool held = IsHeld(event);
+  if (DelayRowsBytes(delays) + event.bytes + (held ? 0 : event.bytes) > Room()) {
+    budget_.limitReached = true;
+    return false;
+  }
+  Append(delays, event.pressRow, event.bytes, now);
+  if (!held) held_.push_back(event);
+  return true;
+}
+
+// The release's own bytes were set aside at its press; its delay comes
+// along only when it fits.
+void MacroRecorder::RecordHeldRelease(const HeldEvent& event, std::vector<int> delays, int64_t now) {
+  held_.erase(std::find(held_.begin(), held_.end(), event));
+  if (DelayRowsBytes(delays) + event.bytes > Room()) delays.clear();
+  Append(delays, event.releaseRow, event.bytes, now);
+}
+
+// A release of something not held (pressed before the recording began).
+bool MacroRecorder::RecordLooseRelease(const HeldEvent& event, const std::vector<int>& delays, int64_t now) {
+  if (DelayRowsBytes(delays) + event.bytes > Room()) {
+    budget_.limitReached = true;
+    return false;
+  }
+  Append(delays, event.releaseRow, event.bytes, now);
+  return true;
+}
+
+void MacroRecorder::ReleaseAllHeld() {
+  while (!held_.empty()) {
+    const HeldEvent event = held_.back();
+    held_.pop_back();
+    Place(event.releaseRow);
+    budget_.used += event.bytes;
+  }
 }
 
 KeyOutcome MacroRecorder::KeyboardHook1Receive(int virtualKey, KeyEventType type) {
@@ -180,31 +253,37 @@ KeyOutcome MacroRecorder::KeyboardHook1Receive(int virtualKey, KeyEventType type
     if (!recording_) return KeyOutcome::Ignored;
     AddHeaderIfEmpty();
     const int cost = delays_.pageMode == DelayMode::None || delays_.insertMode == DelayMode::None ? 4 : 10;
-    if (budget_.limitReached) return KeyOutcome::Ignored;
     if (type == KeyEventType::Repeated) {
       if (lastKey_ == virtualKey) return KeyOutcome::Ignored;  // auto-repeat
       type = KeyEventType::Pressed;
     }
     const bool press = type == KeyEventType::Pressed;
+    const HeldEvent event{false, virtualKey, KeyEventRow(virtualKey, name, true), KeyEventRow(virtualKey, name, false),
+                          kKeyRowBytes};
+    const bool held = IsHeld(event);
+    // Once the limit is reached only the releases of held keys still count.
+    if (budget_.limitReached && (press || !held)) return KeyOutcome::Ignored;
     lastKey_ = virtualKey;
-    if (press ? budget_.used + cost > budget_.limit : budget_.used > budget_.limit) {
+    const int64_t now = clock_();
+    std::vector<int> delays;
+    if (auto delay = KeyDelay(now)) delays.push_back(*delay);
+    if (press) {
+      if (budget_.used + cost > budget_.limit) {
+        budget_.limitReached = true;
+        return KeyOutcome::Refused;
+      }
+      return RecordPress(event, delays, now) ? KeyOutcome::Recorded : KeyOutcome::Refused;
+    }
+    if (held) {
+      RecordHeldRelease(event, delays, now);
+      return KeyOutcome::Recorded;
+    }
+    if (budget_.used > budget_.limit) {
       budget_.limitReached = true;
       return KeyOutcome::Refused;
     }
     if (budget_.used < budget_.limit) {
-      const int64_t now = clock_();
-      const auto delay = KeyDelay(now);
-      const int delayBytes = delay ? DelayBytes(*delay) : 0;
-      // A long measured delay must not carry the content past its size.
-      if (budget_.used + delayBytes + kKeyRowBytes > kMaxMacroEventBytes) {
-        budget_.limitReached = true;
-        return KeyOutcome::Refused;
-      }
-      if (delay) Place(DelayRow(*delay));
-      if (ActiveMode() != DelayMode::None) lastEventTime_ = now;
-      Place(KeyEventRow(virtualKey, name, press));
-      budget_.used += delayBytes + kKeyRowBytes;
-      return KeyOutcome::Recorded;
+      return RecordLooseRelease(event, delays, now) ? KeyOutcome::Recorded : KeyOutcome::Refused;
     }
   }
   Stop();  // a release at exactly the limit
@@ -263,19 +342,23 @@ void MacroRecorder::ProcessMouseFlags() {
   }
 }
 
+// Mouse rows are held to the size of a content rather than to the key
+// budget; once the limit is reached only releases of held buttons count.
 void MacroRecorder::MouseStep(MouseFlag flag) {
+  const MouseButton button = ButtonOf(flag);
+  const HeldEvent event{true, static_cast<int>(button), ButtonRow(true, button), ButtonRow(false, button),
+                        kButtonRowBytes};
+  const bool held = IsHeld(event);
+  if (budget_.limitReached && (IsPressFlag(flag) || !held)) return;
   const int64_t now = clock_();
   const std::vector<int> delays = RefreshMacroMouseTime(now);
-  const int stepBytes = static_cast<int>(2 * delays.size()) + kButtonRowBytes;
-  if (budget_.used + stepBytes > kMaxMacroEventBytes) {
-    budget_.limitReached = true;  // the content is full: the event is dropped
-    return;
+  if (IsPressFlag(flag)) {
+    RecordPress(event, delays, now);
+  } else if (held) {
+    RecordHeldRelease(event, delays, now);
+  } else {
+    RecordLooseRelease(event, delays, now);
   }
-  for (int ms : delays) Place(DelayRow(ms));
-  if (ActiveMode() != DelayMode::None) lastEventTime_ = now;
-  const ButtonEvent event = ButtonEventOf(flag);
-  Place(ButtonRow(event.press, event.button));
-  budget_.used += stepBytes;
 }
 
 }  // namespace veltrax

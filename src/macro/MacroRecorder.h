@@ -2,9 +2,16 @@
 // Turns key and mouse-button events of a recording into macro rows, with
 // the delays between them measured, fixed or left out, within the byte
 // budget of a macro content. Key events arrive on the user-interface
-// thread; mouse events are flags that a worker thread turns into rows. One
-// step (the delay rows, the event row and the byte count) is taken under
-// one lock, so the two sources never interleave inside a step.
+// thread; mouse events are flags that a worker thread turns into rows. The
+// recorder owns the rows while it records and hands out copies; one step
+// (the delay rows, the event row and the byte count) is taken under one
+// lock, so the two sources never interleave inside a step.
+//
+// A recorded macro never leaves a key or button held: a press is recorded
+// only while the content keeps room for the releases of everything held,
+// itself included; a release of something held is always recorded (without
+// its delay when that would not fit); and stopping releases whatever is
+// still held.
 
 #include <array>
 #include <atomic>
@@ -81,6 +88,12 @@ struct RecordBudget {
 using PendingMouseEvents = std::array<std::atomic<uint8_t>, kMouseFlagCount>;
 constexpr int kMaxRecordedDelayMs = 10200;
 
+// The rows of a recording and the row selected in them.
+struct RecordedRows {
+  MacroRowList rows;
+  int selected = -1;
+};
+
 enum class KeyOutcome {
   Ignored,        // no row: the key is ignored, an auto-repeat, or the limit was reached before
   Recorded,
@@ -96,17 +109,21 @@ class MacroRecorder {
   MacroRecorder(const MacroRecorder&) = delete;
   MacroRecorder& operator=(const MacroRecorder&) = delete;
 
-  // A whole recording: rows are cleared and filled from the end; selected
-  // follows the last row.
-  void StartWhole(MacroRowList& rows, int& selected, const RecorderDelays& delays);
-  // An insert recording before or after row `at`, with the budget starting
-  // at the content's length byte. Refused (false) without a row at `at` or
-  // when the budget is already used up.
-  bool StartInsert(MacroRowList& rows, int& selected, int at, InsertSide side, int lengthByte,
-                   const RecorderDelays& delays);
+  // A whole recording: the rows start empty and are filled from the end;
+  // the selection follows the last row.
+  void StartWhole(const RecorderDelays& delays);
+  // An insert recording into `rows` before or after row `at`. The budget
+  // starts at the length byte these rows would be stored with, so rows that
+  // an earlier insert recording added and that are not stored yet count too.
+  // Refused (false) without a row at `at`, when the budget is already used
+  // up or while the limit-reached flag is set.
+  bool StartInsert(MacroRowList rows, int at, InsertSide side, const RecorderDelays& delays);
   // Ends the recording; waits for the worker, which first turns the mouse
-  // events still pending into rows.
+  // events still pending into rows, then releases whatever is still held.
   void Stop();
+
+  // A copy of the rows, safe to take while a recording appends to them.
+  RecordedRows Rows() const;
 
   bool Recording() const;
   bool Inserting() const;
@@ -123,15 +140,18 @@ class MacroRecorder {
   void SetPointerOverButton(bool over) { pointerOverButton_ = over; }
   bool MouseEventPending(MouseFlag flag) const { return pending_[static_cast<int>(flag)].load() != 0; }
 
-  // Reads the rows while a recording may append to them.
-  template <class F>
-  void WithRows(F&& read) const {
-    std::lock_guard lock(mutex_);
-    read(*rows_, *selected_);
-  }
-
  private:
-  void Begin(MacroRowList& rows, int& selected, const RecorderDelays& delays, bool insert);
+  // A key or button whose press is recorded and whose release is not yet.
+  struct HeldEvent {
+    bool button = false;
+    int code = 0;  // the virtual key, or the MouseButton
+    std::string pressRow;
+    std::string releaseRow;
+    int bytes = 0;  // of one row
+    bool operator==(const HeldEvent& other) const { return button == other.button && code == other.code; }
+  };
+
+  void Begin(const RecorderDelays& delays, bool insert);
   void WorkerLoop();
   bool AnyMouseEventPending() const;
   void ProcessMouseFlags();
@@ -143,12 +163,20 @@ class MacroRecorder {
   std::vector<int> RefreshMacroMouseTime(int64_t now) const;
   void Place(std::string row);
 
+  bool IsHeld(const HeldEvent& event) const;
+  // Event bytes left once the releases of everything held are set aside.
+  int Room() const;
+  void Append(const std::vector<int>& delays, const std::string& row, int rowBytes, int64_t now);
+  bool RecordPress(const HeldEvent& event, const std::vector<int>& delays, int64_t now);
+  void RecordHeldRelease(const HeldEvent& event, std::vector<int> delays, int64_t now);
+  bool RecordLooseRelease(const HeldEvent& event, const std::vector<int>& delays, int64_t now);
+  void ReleaseAllHeld();
+
   Clock clock_;
   mutable std::mutex mutex_;
-  MacroRowList emptyRows_;
-  int noSelection_ = -1;
-  MacroRowList* rows_ = &emptyRows_;
-  int* selected_ = &noSelection_;
+  MacroRowList rows_;
+  int selected_ = -1;
+  std::vector<HeldEvent> held_;  // in the order of their presses
   RecorderDelays delays_;
   bool recording_ = false;
   bool inserting_ = false;

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <optional>
 
 namespace veltrax {
 namespace {
@@ -22,11 +23,17 @@ std::string Clamped(int64_t value, int64_t low, int64_t high, std::string_view t
   return std::string(text);
 }
 
-std::optional<int> InRange(std::string_view text, int low, int high) {
+Result<int> InRange(std::string_view text, int low, int high, const char* refusal) {
   auto value = Number(text);
-  if (!value || *value < low || *value > high) return std::nullopt;
+  if (!value || *value < low || *value > high) return Error{ErrorKind::BadArgument, refusal};
   return static_cast<int>(*value);
 }
+
+constexpr const char* kDelayRange = "A delay is a whole number of milliseconds from 0 to 2040";
+constexpr const char* kAxisRange = "An X or Y value is a whole number from -128 to 127";
+constexpr const char* kLoneMinus = "\"-\" alone is no number: give an X or Y value from -128 to 127";
+constexpr const char* kRepeatRange = "A repeat count is a whole number from 1 to 255";
+constexpr const char* kRepeatZero = "A repeat count of 0 cannot be stored: a repeated block plays 1 to 255 times";
 
 }  // namespace
 
@@ -57,8 +64,14 @@ std::string CorrectRepeatText(std::string_view text) {
   return Clamped(*value, 0, kMaxRepeatCount, text);
 }
 
-std::optional<int> DelayValue(std::string_view text) { return InRange(text, 0, kMaxDelayFieldMs); }
-std::optional<int> AxisValue(std::string_view text) { return InRange(text, kMinAxisValue, kMaxAxisValue); }
-std::optional<int> RepeatValue(std::string_view text) { return InRange(text, 1, kMaxRepeatCount); }
+Result<int> DelayValue(std::string_view text) { return InRange(text, 0, kMaxDelayFieldMs, kDelayRange); }
+
+Result<int> AxisValue(std::string_view text) {
+  return InRange(text, kMinAxisValue, kMaxAxisValue, text == "-" ? kLoneMinus : kAxisRange);
+}
+
+Result<int> RepeatValue(std::string_view text) {
+  return InRange(text, 1, kMaxRepeatCount, Number(text) == 0 ? kRepeatZero : kRepeatRange);
+}
 
 }  // namespace veltrax

@@ -3,9 +3,10 @@
 // is typed: pure functions of the text, called by the widgets on every
 // change, and the parsing of a confirmed value.
 
-#include <optional>
 #include <string>
 #include <string_view>
+
+#include "base/Error.h"
 
 namespace veltrax {
 
@@ -30,10 +31,11 @@ std::string CorrectAxisText(std::string_view text);
 // Repeat count: empty becomes "0", 256 or more "255", negative "0".
 std::string CorrectRepeatText(std::string_view text);
 
-// Confirmed values. A lone "-" or anything else that is no number is no
-// value; a repeat count of 0 cannot be stored (its byte would be -1).
-std::optional<int> DelayValue(std::string_view text);
-std::optional<int> AxisValue(std::string_view text);
-std::optional<int> RepeatValue(std::string_view text);
+// Confirmed values, or why the text is none, in words for the value
+// dialog's message and for veltraxctl. A lone "-" is no number, and a
+// repeat count of 0 cannot be stored (its byte would be -1).
+Result<int> DelayValue(std::string_view text);
+Result<int> AxisValue(std::string_view text);
+Result<int> RepeatValue(std::string_view text);
 
 }  // namespace veltrax

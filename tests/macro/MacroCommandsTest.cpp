@@ -54,6 +54,55 @@ TEST_F(MacroCommandsTest, ShowListsTheRowsAsTheEditorShowsThem) {
   EXPECT_THAT(missing.out, HasSubstr("there is no macro 1"));
 }
 
+TEST_F(MacroCommandsTest, InsertAndEditChangeRowsAsThePanelAndTheDialogsDo) {
+  StoreBurst();
+  // Each command works on the rows as `macro show` lists them afresh.
+  const std::pair<const char*, const char*> steps[] = {
+      {"insert 0 0 delay-front 300", "row 0  300 ms\n"},  // stored as 296 ms
+      {"insert 0 3 x-front -5", "row 3  X-Axis  -5\n"},
+      {"insert 0 0 repeat-start", "row 0  Rep-Start  10\n"},
+      {"insert 0 7 repeat-end", "row 8  Rep-Stop\n"},
+      {"edit 0 2 F4", "row 2  F4\n"},
+      {"edit 0 1 2040", "row 1  2040 ms\n"},
+      {"edit 0 0 3", "row 0  Rep-Start  3\n"},
+  };
+  for (const auto& [args, said] : steps) {
+    auto run = Macro(args);
+    EXPECT_EQ(run.status, 0) << args << ": " << run.out;
+    EXPECT_EQ(run.out, said) << args;
+  }
+  EXPECT_EQ(Macro("show 0").out,
+            "Rep-Start  3\n2040 ms\nF4\n48 ms\nX-Axis  -5\nX-Axis  -12\nRep-Start  10\nRep-Stop\nRep-Stop\nLeftKey\n");
+}
+
+// Values that cannot be stored are refused with the reason, and nothing changes.
+TEST_F(MacroCommandsTest, RowChangesThatCannotBeStoredSayWhy) {
+  StoreBurst();  // A, 48 ms, X -12, Rep-Start 10, Rep-Stop, LeftKey
+  const auto before = ReadWholeFile(library).value();
+  const struct {
+    const char* args;
+    int status;
+    const char* says;
+  } cases[] = {
+      {"insert 0 0 repeat-start 0", 2, "A repeat count of 0 cannot be stored"},
+      {"insert 0 0 x-back -", 2, "\"-\" alone is no number"},
+      {"insert 0 0 y-front 128", 2, "-128 to 127"},
+      {"insert 0 0 delay-front 2041", 2, "0 to 2040"},
+      {"edit 0 2 -", 2, "\"-\" alone is no number"},
+      {"edit 0 3 0", 2, "A repeat count of 0 cannot be stored"},
+      {"edit 0 0 Teleport", 2, "no key is named"},
+      {"edit 0 4 5", 1, "nothing to edit"},
+      {"insert 0 6 delay-back 8", 1, "has no row 6"},
+      {"insert 0 0 sideways 1", 2, "insert one of delay-front"},
+  };
+  for (const auto& c : cases) {
+    auto run = Macro(c.args);
+    EXPECT_EQ(run.status, c.status) << c.args << ": " << run.out;
+    EXPECT_THAT(run.out, HasSubstr(c.says)) << c.args;
+  }
+  EXPECT_EQ(ReadWholeFile(library).value(), before);
+}
+
 TEST_F(MacroCommandsTest, NewRenameAndDeleteKeepNamesUnique) {
   EXPECT_EQ(Macro("new One").status, 0);
   EXPECT_EQ(Macro("new Two").status, 0);
@@ -83,6 +132,9 @@ TEST_F(MacroCommandsTest, ExportedMacrosImportIntoAnotherLibrary) {
   EXPECT_EQ(ReadWholeFile(Path("burst.bin")).value().size(), 256u);
   EXPECT_EQ(Macro("export-all " + Path("all.bin")).status, 0);
   EXPECT_EQ(ReadWholeFile(Path("all.bin")).value().size(), 25600u);
+  ASSERT_EQ(Macro("export 0 " + Path("upper.BIN")).status, 0);  // the extension in another case is kept
+  EXPECT_TRUE(fs::exists(Path("upper.BIN")));
+  EXPECT_FALSE(fs::exists(Path("upper.BIN.bin")));
 
   auto again = Macro("import " + Path("burst.bin"));
   EXPECT_EQ(again.status, 1);

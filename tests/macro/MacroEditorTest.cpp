@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <thread>
+
 #include "base/FileIo.h"
 #include "macro/MacroCodec.h"
 
@@ -12,6 +14,7 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
+using ::testing::HasSubstr;
 
 MATCHER_P2(StartsWith2, first, second, "") { return arg.size() >= 2 && arg[0] == first && arg[1] == second; }
 
@@ -134,23 +137,106 @@ TEST_F(MacroEditorTest, ValuesThatCannotBeStoredLeaveThePanelOpenAndTheMacroUnch
   ASSERT_TRUE(editor_->OpenInsertPanel(0));
   editor_->SetInsertType(InsertType::RepeatStart);
   editor_->Fields().repeat = "0";
-  EXPECT_FALSE(editor_->InsertOk().changed);
+  EditorOutcome zero = editor_->InsertOk();
+  EXPECT_FALSE(zero.changed);
+  EXPECT_THAT(zero.message, HasSubstr("repeat count of 0"));
   editor_->SetInsertType(InsertType::YBack);
   editor_->Fields().y = "-";
-  EXPECT_FALSE(editor_->InsertOk().changed);
+  EditorOutcome minus = editor_->InsertOk();
+  EXPECT_FALSE(minus.changed);
+  EXPECT_THAT(minus.message, HasSubstr("\"-\" alone is no number"));
   EXPECT_TRUE(editor_->InsertPanelOpen());
   EXPECT_EQ(Stored(), before);
 
   editor_->InsertCancel();
   auto repeat = (Show({RepeatStartRow(4), A1, RepeatEndRow()}, 0), editor_->BeginEdit());
   ASSERT_TRUE(repeat);
-  EXPECT_FALSE(editor_->ConfirmValue(*repeat, "0").changed);
+  EditorOutcome editZero = editor_->ConfirmValue(*repeat, "0");
+  EXPECT_FALSE(editZero.changed);
+  EXPECT_THAT(editZero.message, HasSubstr("repeat count of 0"));
   EXPECT_EQ(Rows()[0], RepeatStartRow(4));
   Show({XRow(3)}, 0);
   auto x = editor_->BeginEdit();
   ASSERT_TRUE(x);
-  EXPECT_FALSE(editor_->ConfirmValue(*x, "-").changed);
+  EditorOutcome editMinus = editor_->ConfirmValue(*x, "-");
+  EXPECT_FALSE(editMinus.changed);
+  EXPECT_THAT(editMinus.message, HasSubstr("\"-\" alone is no number"));
   EXPECT_EQ(Rows()[0], XRow(3));
+}
+
+// A dialog confirmed after the rows changed edits the row it was opened
+// for, wherever that row is now, and nothing when the row is gone.
+TEST_F(MacroEditorTest, ALateEditAppliesToItsRowOrIsRefusedWhenItIsGone) {
+  Show({A1, DelayRow(8), A0}, 0);
+  auto key = editor_->BeginEdit();
+  ASSERT_TRUE(key);
+  ASSERT_TRUE(editor_->OpenInsertPanel(0));
+  editor_->Fields().delay = "16";
+  ASSERT_TRUE(editor_->InsertOk().changed);  // a delay row now takes row 0
+  EXPECT_TRUE(editor_->ConfirmKey(*key, "B", 0x05).changed);
+  EXPECT_EQ(Rows(), (std::vector<std::string>{DelayRow(16), B1, DelayRow(8), A0}));
+
+  editor_->SelectRow(1);
+  ASSERT_TRUE(editor_->DeleteRow().changed);
+  const auto before = Stored();
+  EditorOutcome gone = editor_->ConfirmKey(*key, "C", 0x06);
+  EXPECT_FALSE(gone.changed);
+  EXPECT_THAT(gone.message, HasSubstr("no longer in the macro"));
+  EXPECT_EQ(Rows(), (std::vector<std::string>{DelayRow(16), DelayRow(8), A0}));
+  EXPECT_EQ(Stored(), before);
+}
+
+// OK of a second insert recording stores what both recorded: the budget of
+// the second counts the rows the first added and that are not stored yet.
+TEST_F(MacroEditorTest, ASecondInsertRecordingCountsTheRowsNotYetStored) {
+  std::vector<std::string> rows;
+  for (int i = 0; i < 45; ++i) rows.insert(rows.end(), {A1, A0});  // 180 bytes
+  Show(rows, 0);
+  ASSERT_TRUE(editor_->OpenInsertPanel(0));
+  editor_->SetInsertType(InsertType::KeyBack);
+  editor_->Fields().delayMode = DelayMode::None;
+  for (int recording = 0; recording < 2; ++recording) {
+    ASSERT_TRUE(editor_->StartInsertRecording());
+    for (int i = 0; i < 9; ++i) {
+      editor_->KeyboardHook1Receive('B', KeyEventType::Pressed);
+      editor_->KeyboardHook1Receive('B', KeyEventType::Released);
+    }
+    editor_->StopInsertRecording();
+  }
+  EditorOutcome ok = editor_->InsertOk();
+  EXPECT_TRUE(ok.changed) << ok.message;
+  EXPECT_EQ(Saved().size(), 216u);
+  EXPECT_EQ(Rows().size(), 108u);
+}
+
+// The worker appends rows while the page reads them: the editor hands out
+// copies taken under the recorder's lock.
+TEST_F(MacroEditorTest, TheRowsCanBeReadWhileARecordingAppendsToThem) {
+  editor_->ShowMacro(0);
+  editor_->SetPageDelayMode(DelayMode::None);
+  ASSERT_TRUE(editor_->StartRecording());
+  std::atomic<bool> done = false;
+  std::thread mouse([&] {
+    for (int i = 0; i < 40; ++i) {
+      for (auto [message, flag] : {std::pair(mouse_message::kRightDown, MouseFlag::RightDown),
+                                   std::pair(mouse_message::kRightUp, MouseFlag::RightUp)}) {
+        editor_->Recorder().MouseHookProc(message);
+        while (editor_->Recorder().MouseEventPending(flag)) std::this_thread::yield();
+      }
+    }
+    done = true;
+  });
+  size_t seen = 0;
+  while (!done) {
+    const MacroRowList shown = editor_->Rows();
+    EXPECT_GE(shown.rows.size(), seen);
+    seen = shown.rows.size();
+    EXPECT_LE(editor_->SelectedRow(), 79);
+  }
+  mouse.join();
+  EXPECT_TRUE(editor_->StopRecording().changed);
+  EXPECT_EQ(Rows().size(), 80u);
+  EXPECT_EQ(Saved().size(), 80u);
 }
 
 TEST_F(MacroEditorTest, AContentIsNeverFilledPastTwoHundredTwentyOneEventBytes) {

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
 
 #include "macro/MacroCodec.h"
@@ -13,9 +14,10 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
-constexpr int kA = 0x41, kB = 0x42;
+constexpr int kA = 0x41, kB = 0x42, kC = 0x43;
 const std::string A1 = KeyRow(true, "A", 0x04), A0 = KeyRow(false, "A", 0x04);
 const std::string B1 = KeyRow(true, "B", 0x05), B0 = KeyRow(false, "B", 0x05);
+const std::string C0 = KeyRow(false, "C", 0x06);
 const std::string Left1 = ButtonRow(true, MouseButton::Left), Left0 = ButtonRow(false, MouseButton::Left);
 
 class MacroRecorderTest : public ::testing::Test {
@@ -24,7 +26,7 @@ class MacroRecorderTest : public ::testing::Test {
     RecorderDelays delays;
     delays.pageMode = mode;
     delays.pageDelayMs = defaultDelay;
-    recorder_.StartWhole(rows_, selected_, delays);
+    recorder_.StartWhole(delays);
   }
   KeyOutcome Key(int vk, KeyEventType type) { return recorder_.KeyboardHook1Receive(vk, type); }
   void Stroke(int vk) {
@@ -41,17 +43,24 @@ class MacroRecorderTest : public ::testing::Test {
     Mouse(mouse_message::kLeftDown, MouseFlag::LeftDown);
     Mouse(mouse_message::kLeftUp, MouseFlag::LeftUp);
   }
-  std::vector<std::string> Rows() {
-    std::vector<std::string> rows;
-    recorder_.WithRows([&](const MacroRowList& list, int) { rows = list.rows; });
-    return rows;
-  }
+  std::vector<std::string> Rows() const { return recorder_.Rows().rows.rows; }
 
   std::atomic<int64_t> now_ = 5000;
   MacroRecorder recorder_{[this] { return now_.load(); }};
-  MacroRowList rows_;
-  int selected_ = -1;
 };
+
+// The keys and buttons a macro leaves held when it has played to its end.
+std::vector<std::string> HeldAtTheEnd(const std::vector<std::string>& rows) {
+  std::vector<std::string> held;
+  for (const std::string& row : rows) {
+    const std::string name = KeyNameOfRow(row);
+    if (RowTypeOf(row) == RowType::kPress && std::find(held.begin(), held.end(), name) == held.end()) {
+      held.push_back(name);
+    }
+    if (RowTypeOf(row) == RowType::kRelease) std::erase(held, name);
+  }
+  return held;
+}
 
 TEST_F(MacroRecorderTest, RecordDelayMeasuresTheTimeBetweenEvents) {
   Start(DelayMode::Record);
@@ -65,13 +74,16 @@ TEST_F(MacroRecorderTest, RecordDelayMeasuresTheTimeBetweenEvents) {
   EXPECT_EQ(recorder_.Used(), 8 + 4 + 1 + 1);
   now_ += 20000;
   Key(kB, KeyEventType::Pressed);
+  now_ += 100;
+  Key(kB, KeyEventType::Released);
   recorder_.Stop();
-  EXPECT_EQ(rows_.header, "10");
-  EXPECT_THAT(rows_.rows, ElementsAre(A1, DelayRow(3000), A0, DelayRow(2040), DelayRow(960), Left1, Left0,
-                                      DelayRow(10200), B1));
-  EXPECT_EQ(selected_, 8);
+  const RecordedRows recorded = recorder_.Rows();
+  EXPECT_EQ(recorded.rows.header, "10");
+  EXPECT_THAT(recorded.rows.rows, ElementsAre(A1, DelayRow(3000), A0, DelayRow(2040), DelayRow(960), Left1, Left0,
+                                              DelayRow(10200), B1, DelayRow(100), B0));
+  EXPECT_EQ(recorded.selected, 10);
   EXPECT_THAT(EncodeRowEvents({DelayRow(3000)}), ElementsAre(0xFE, 0xFF, 0xFE, 0x78));
-  EXPECT_EQ(EncodeRowEvents(rows_.rows).size(), static_cast<size_t>(recorder_.Used()));
+  EXPECT_EQ(EncodeRowEvents(recorded.rows.rows).size(), static_cast<size_t>(recorder_.Used()));
 }
 
 TEST_F(MacroRecorderTest, DefaultDelayPutsTheFieldValueBeforeEveryLaterEvent) {
@@ -79,8 +91,8 @@ TEST_F(MacroRecorderTest, DefaultDelayPutsTheFieldValueBeforeEveryLaterEvent) {
   Stroke(kA);
   Click();
   recorder_.Stop();
-  EXPECT_EQ(rows_.header, "0148");
-  EXPECT_THAT(rows_.rows, ElementsAre(A1, DelayRow(48), A0, DelayRow(48), Left1, DelayRow(48), Left0));
+  EXPECT_EQ(recorder_.Rows().rows.header, "0148");
+  EXPECT_THAT(Rows(), ElementsAre(A1, DelayRow(48), A0, DelayRow(48), Left1, DelayRow(48), Left0));
 }
 
 TEST_F(MacroRecorderTest, HeldAndOverlappingKeysFollowTheDownCount) {
@@ -95,8 +107,8 @@ TEST_F(MacroRecorderTest, HeldAndOverlappingKeysFollowTheDownCount) {
   message(kB, true);  // B's next auto-repeat comes as a press again
   message(kB, false);
   recorder_.Stop();
-  EXPECT_EQ(rows_.header, "00");
-  EXPECT_THAT(rows_.rows, ElementsAre(A1, B1, A0, B1, B0));
+  EXPECT_EQ(recorder_.Rows().rows.header, "00");
+  EXPECT_THAT(Rows(), ElementsAre(A1, B1, A0, B1, B0));
 }
 
 TEST_F(MacroRecorderTest, ModifiersAndUnknownKeysMakeTheirRows) {
@@ -107,9 +119,14 @@ TEST_F(MacroRecorderTest, ModifiersAndUnknownKeysMakeTheirRows) {
   Key(0x5F, KeyEventType::Pressed);  // outside the catalogue
   Mouse(mouse_message::kExtraDown, MouseFlag::ForwardDown, 2);
   Mouse(mouse_message::kExtraUp, MouseFlag::BackwardUp, 1);
+  Key(0x11, KeyEventType::Released);
+  Key(0x5C, KeyEventType::Released);
+  Key(0x5F, KeyEventType::Released);
+  Mouse(mouse_message::kExtraUp, MouseFlag::ForwardUp, 2);
   recorder_.Stop();
-  EXPECT_THAT(rows_.rows, ElementsAre("1 Ctrl CODE:8101", "1 Right Windows CODE:8180", "1 None CODE:8200",
-                                      "1 Forward CODE:00A8", "2 Backward CODE:0030"));
+  EXPECT_THAT(Rows(), ElementsAre("1 Ctrl CODE:8101", "1 Right Windows CODE:8180", "1 None CODE:8200",
+                                  "1 Forward CODE:00A8", "2 Backward CODE:0030", "2 Ctrl CODE:0101",
+                                  "2 Right Windows CODE:0180", "2 None CODE:0200", "2 Forward CODE:0028"));
 }
 
 TEST_F(MacroRecorderTest, NoDelayFillsTheBudgetWithFiftyFivePairs) {
@@ -121,7 +138,7 @@ TEST_F(MacroRecorderTest, NoDelayFillsTheBudgetWithFiftyFivePairs) {
   EXPECT_EQ(Key(kB, KeyEventType::Released), KeyOutcome::Ignored);
   EXPECT_TRUE(recorder_.Recording());
   recorder_.Stop();
-  EXPECT_EQ(rows_.rows.size(), 110u);
+  EXPECT_EQ(Rows().size(), 110u);
 }
 
 TEST_F(MacroRecorderTest, AReleaseAtExactlyTheLimitStopsTheRecording) {
@@ -131,7 +148,7 @@ TEST_F(MacroRecorderTest, AReleaseAtExactlyTheLimitStopsTheRecording) {
   EXPECT_EQ(Key(kB, KeyEventType::Released), KeyOutcome::Recorded);  // 220 bytes
   EXPECT_EQ(Key(kA, KeyEventType::Released), KeyOutcome::RecordingDone);
   EXPECT_FALSE(recorder_.Recording());
-  EXPECT_EQ(rows_.rows.size(), 110u);
+  EXPECT_EQ(Rows().size(), 110u);
 }
 
 TEST_F(MacroRecorderTest, WithADelayModeAPressIsRefusedOnceUsedExceeds210) {
@@ -142,7 +159,8 @@ TEST_F(MacroRecorderTest, WithADelayModeAPressIsRefusedOnceUsedExceeds210) {
   EXPECT_EQ(Key(kB, KeyEventType::Pressed), KeyOutcome::Recorded);
   EXPECT_EQ(Key(kA, KeyEventType::Pressed), KeyOutcome::Refused);
   recorder_.Stop();
-  EXPECT_LE(EncodeRowEvents(rows_.rows).size(), 221u);
+  EXPECT_LE(EncodeRowEvents(Rows()).size(), 221u);
+  EXPECT_THAT(HeldAtTheEnd(Rows()), ElementsAre());
 }
 
 TEST_F(MacroRecorderTest, ALongMeasuredDelayNeverCarriesTheContentPastItsSize) {
@@ -153,15 +171,90 @@ TEST_F(MacroRecorderTest, ALongMeasuredDelayNeverCarriesTheContentPastItsSize) {
   EXPECT_EQ(Key(kB, KeyEventType::Pressed), KeyOutcome::Refused);
   EXPECT_EQ(recorder_.Used(), 210);
   recorder_.Stop();
-  EXPECT_EQ(EncodeRowEvents(rows_.rows).size(), 210u);
+  EXPECT_EQ(EncodeRowEvents(Rows()).size(), 210u);
 }
 
+// A click whose release would not fit is not begun; the release of a
+// refused press is not recorded either.
 TEST_F(MacroRecorderTest, MouseRowsStopAtTheSizeOfAContent) {
   Start(DelayMode::None);
   for (int i = 0; i < 120; ++i) Click();
   recorder_.Stop();
-  EXPECT_EQ(rows_.rows.size(), 221u);
-  EXPECT_TRUE(EncodeMacroRows(rows_, 0));
+  EXPECT_EQ(Rows().size(), 220u);
+  EXPECT_TRUE(EncodeMacroRows(recorder_.Rows().rows, 0));
+  EXPECT_THAT(HeldAtTheEnd(Rows()), ElementsAre());
+}
+
+// Near the end of the budget a release whose measured delay would not fit
+// is recorded without it: the key is not left held for the rest of the
+// macro.
+TEST_F(MacroRecorderTest, AReleaseIsKeptWhenItsDelayWouldNotFit) {
+  Start(DelayMode::Record);
+  Key(kA, KeyEventType::Pressed);
+  while (recorder_.Used() < 206) Key(kA, KeyEventType::Released);  // 0 ms delays: 4 bytes each
+  EXPECT_EQ(Key(kB, KeyEventType::Pressed), KeyOutcome::Recorded);
+  now_ += 9000;  // the delay row would take 10 bytes
+  EXPECT_EQ(Key(kB, KeyEventType::Released), KeyOutcome::Recorded);
+  recorder_.Stop();
+  const auto rows = Rows();
+  EXPECT_THAT(std::vector(rows.end() - 3, rows.end()), ElementsAre(DelayRow(0), B1, B0));
+  EXPECT_THAT(HeldAtTheEnd(rows), ElementsAre());
+  EXPECT_LE(EncodeRowEvents(rows).size(), 221u);
+}
+
+// A press is recorded only while the content keeps room for the releases
+// of everything held, its own included.
+TEST_F(MacroRecorderTest, PressesKeepRoomForTheReleasesOfEverythingHeld) {
+  Start(DelayMode::None);
+  Key(kB, KeyEventType::Pressed);
+  Key(kC, KeyEventType::Pressed);
+  while (recorder_.Used() < 216) Stroke(kA);
+  EXPECT_EQ(Key(kA, KeyEventType::Pressed), KeyOutcome::Refused);  // 216 + 4 fits the budget, not the releases
+  EXPECT_EQ(Key(kB, KeyEventType::Released), KeyOutcome::Recorded);
+  EXPECT_EQ(Key(kC, KeyEventType::Released), KeyOutcome::Recorded);
+  EXPECT_EQ(recorder_.Used(), 220);
+  recorder_.Stop();
+  const auto rows = Rows();
+  EXPECT_THAT(std::vector(rows.end() - 3, rows.end()), ElementsAre(A0, B0, C0));
+  EXPECT_THAT(HeldAtTheEnd(rows), ElementsAre());
+}
+
+// Stop, and the automatic stop, release what is still held, the last
+// pressed first; whole and insert recordings alike.
+TEST_F(MacroRecorderTest, StoppingReleasesWhatIsStillHeld) {
+  const std::string Right0 = ButtonRow(false, MouseButton::Right);
+  for (bool insert : {false, true}) {
+    RecorderDelays delays;
+    delays.pageMode = delays.insertMode = DelayMode::None;
+    if (insert) {
+      ASSERT_TRUE(recorder_.StartInsert({"00", {XRow(1), XRow(2)}}, 0, InsertSide::Back, delays));
+    } else {
+      recorder_.StartWhole(delays);
+    }
+    Key(kA, KeyEventType::Pressed);
+    Mouse(mouse_message::kRightDown, MouseFlag::RightDown);
+    Key(kB, KeyEventType::Repeated);  // pressed while A is held
+    recorder_.Stop();
+    const std::vector<std::string> made = {A1, ButtonRow(true, MouseButton::Right), B1, B0, Right0, A0};
+    if (insert) {
+      std::vector<std::string> expected = {XRow(1)};
+      expected.insert(expected.end(), made.begin(), made.end());
+      expected.push_back(XRow(2));
+      EXPECT_EQ(Rows(), expected);
+    } else {
+      EXPECT_EQ(Rows(), made);
+    }
+  }
+
+  Start(DelayMode::None);  // the automatic stop at a release at the limit
+  Mouse(mouse_message::kMiddleDown, MouseFlag::MiddleDown);
+  Mouse(mouse_message::kRightUp, MouseFlag::RightUp);  // one byte: a release of a button not held
+  while (recorder_.Used() < 218) Stroke(kA);
+  EXPECT_EQ(Key(kB, KeyEventType::Released), KeyOutcome::Recorded);
+  EXPECT_EQ(Key(kB, KeyEventType::Released), KeyOutcome::RecordingDone);
+  EXPECT_EQ(recorder_.Used(), 221);
+  EXPECT_EQ(Rows().back(), ButtonRow(false, MouseButton::Middle));
+  EXPECT_THAT(HeldAtTheEnd(Rows()), ElementsAre());
 }
 
 TEST_F(MacroRecorderTest, LeftClicksOnARecordingButtonAreNotRecorded) {
@@ -172,7 +265,7 @@ TEST_F(MacroRecorderTest, LeftClicksOnARecordingButtonAreNotRecorded) {
   Mouse(mouse_message::kRightDown, MouseFlag::RightDown);
   recorder_.SetPointerOverButton(false);
   recorder_.Stop();
-  EXPECT_THAT(rows_.rows, ElementsAre("1 RightKey CODE:00A2"));
+  EXPECT_THAT(Rows(), ElementsAre("1 RightKey CODE:00A2", "2 RightKey CODE:0022"));  // released at Stop
 }
 
 TEST_F(MacroRecorderTest, InsertRecordingsPlaceRowsBeforeOrAfterTheSelectedRow) {
@@ -180,21 +273,22 @@ TEST_F(MacroRecorderTest, InsertRecordingsPlaceRowsBeforeOrAfterTheSelectedRow) 
   RecorderDelays delays;
   delays.insertMode = DelayMode::None;
   for (InsertSide side : {InsertSide::Front, InsertSide::Back}) {
-    MacroRowList rows{"10", macro};
-    ASSERT_TRUE(recorder_.StartInsert(rows, selected_, 3, side, 10, delays));
+    ASSERT_TRUE(recorder_.StartInsert({"10", macro}, 3, side, delays));
+    EXPECT_EQ(recorder_.Used(), 11);  // the length byte of the rows handed in
     Stroke(kA);
     recorder_.Stop();
+    const RecordedRows recorded = recorder_.Rows();
     if (side == InsertSide::Front) {
-      EXPECT_THAT(rows.rows, ElementsAre("0 8", B1, "0 8", A1, A0, B0, XRow(1)));
-      EXPECT_EQ(selected_, 5);
+      EXPECT_THAT(recorded.rows.rows, ElementsAre("0 8", B1, "0 8", A1, A0, B0, XRow(1)));
     } else {
-      EXPECT_THAT(rows.rows, ElementsAre("0 8", B1, "0 8", B0, A1, A0, XRow(1)));
-      EXPECT_EQ(selected_, 5);
+      EXPECT_THAT(recorded.rows.rows, ElementsAre("0 8", B1, "0 8", B0, A1, A0, XRow(1)));
     }
+    EXPECT_EQ(recorded.selected, 5);
   }
-  MacroRowList rows{"10", macro};
-  EXPECT_FALSE(recorder_.StartInsert(rows, selected_, 5, InsertSide::Back, 10, delays));   // no row 5
-  EXPECT_FALSE(recorder_.StartInsert(rows, selected_, 0, InsertSide::Back, 220, delays));  // already full
+  EXPECT_FALSE(recorder_.StartInsert({"10", macro}, 5, InsertSide::Back, delays));  // no row 5
+  std::vector<std::string> full;
+  for (int i = 0; i < 219; ++i) full.push_back(ButtonRow(true, MouseButton::Left));
+  EXPECT_FALSE(recorder_.StartInsert({"10", full}, 0, InsertSide::Back, delays));  // length byte 220: full
 }
 
 // The keyboard side and the mouse worker append from two threads; every
@@ -215,7 +309,7 @@ TEST_F(MacroRecorderTest, KeyAndMouseStepsFromTwoThreadsNeverInterleave) {
   mouse.join();
   recorder_.Stop();
 
-  const auto& rows = rows_.rows;
+  const auto rows = Rows();
   ASSERT_EQ(rows.size(), 2u * 40 - 1);
   EXPECT_NE(RowTypeOf(rows[0]), RowType::kDelay);
   int keyRows = 0, mouseRows = 0;

@@ -1,9 +1,14 @@
 #include "macro/MacroValueRules.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace veltrax {
 namespace {
+
+using ::testing::HasSubstr;
 
 struct TextCase {
   const char* typed;
@@ -30,15 +35,34 @@ TEST(MacroValueRulesTest, KeyFiltersTakeDigitsAndTheirSigns) {
   EXPECT_FALSE(AcceptsValueKey('a'));
 }
 
-TEST(MacroValueRulesTest, ALoneMinusAndARepeatCountOfZeroAreNoValues) {
-  EXPECT_EQ(AxisValue("-"), std::nullopt);
-  EXPECT_EQ(AxisValue("-5"), -5);
-  EXPECT_EQ(AxisValue("128"), std::nullopt);
-  EXPECT_EQ(RepeatValue("0"), std::nullopt);
-  EXPECT_EQ(RepeatValue("1"), 1);
-  EXPECT_EQ(RepeatValue("255"), 255);
-  EXPECT_EQ(DelayValue("2040"), 2040);
-  EXPECT_EQ(DelayValue(""), std::nullopt);
+TEST(MacroValueRulesTest, ConfirmedTextsGiveAValueOrSayWhyNot) {
+  struct Case {
+    Result<int> (*rule)(std::string_view);
+    const char* text;
+    std::optional<int> value;
+    const char* refusal;  // part of the message
+  };
+  const Case cases[] = {
+      {AxisValue, "-5", -5, ""},
+      {AxisValue, "-", std::nullopt, "\"-\" alone is no number"},
+      {AxisValue, "128", std::nullopt, "-128 to 127"},
+      {RepeatValue, "1", 1, ""},
+      {RepeatValue, "255", 255, ""},
+      {RepeatValue, "0", std::nullopt, "A repeat count of 0 cannot be stored"},
+      {RepeatValue, "256", std::nullopt, "1 to 255"},
+      {DelayValue, "2040", 2040, ""},
+      {DelayValue, "", std::nullopt, "0 to 2040"},
+  };
+  for (const Case& c : cases) {
+    const Result<int> result = c.rule(c.text);
+    if (c.value) {
+      ASSERT_TRUE(result) << c.text;
+      EXPECT_EQ(result.value(), *c.value);
+    } else {
+      ASSERT_FALSE(result) << c.text;
+      EXPECT_THAT(result.error().context, HasSubstr(c.refusal)) << c.text;
+    }
+  }
 }
 
 }  // namespace

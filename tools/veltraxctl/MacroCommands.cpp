@@ -11,12 +11,15 @@
 #include "image/ProfileFile.h"
 #include "image/SectionChecks.h"
 #include "keys/ButtonAssigner.h"
+#include "keys/KeyCatalogue.h"
 #include "macro/BaseMacroBinding.h"
 #include "macro/MacroAreaImport.h"
 #include "macro/MacroCodec.h"
+#include "macro/MacroEditor.h"
 #include "macro/MacroFileKinds.h"
 #include "macro/MacroLibraryFile.h"
 #include "macro/MacroLibraryStore.h"
+#include "macro/MacroValueRules.h"
 #include "resources/Resources.h"
 
 namespace veltrax::ctl {
@@ -110,6 +113,59 @@ const char* AreaOutcomeText(AreaImportOutcome outcome) {
     case AreaImportOutcome::Written: break;
   }
   return "";
+}
+
+struct InsertKind {
+  const char* name;
+  InsertType type;
+  Result<int> (*check)(std::string_view);  // the value's rule; none for a repeat end
+  std::string InsertPanel::*field;
+};
+
+// The insert panel's types that need no recording.
+constexpr InsertKind kInsertKinds[] = {
+    {"delay-front", InsertType::DelayFront, DelayValue, &InsertPanel::delay},
+    {"delay-back", InsertType::DelayBack, DelayValue, &InsertPanel::delay},
+    {"repeat-start", InsertType::RepeatStart, RepeatValue, &InsertPanel::repeat},
+    {"repeat-end", InsertType::RepeatEnd, nullptr, nullptr},
+    {"x-front", InsertType::XFront, AxisValue, &InsertPanel::x},
+    {"x-back", InsertType::XBack, AxisValue, &InsertPanel::x},
+    {"y-front", InsertType::YFront, AxisValue, &InsertPanel::y},
+    {"y-back", InsertType::YBack, AxisValue, &InsertPanel::y},
+};
+
+std::string InsertKindNames() {
+  std::string names;
+  for (const InsertKind& kind : kInsertKinds) names += (names.empty() ? "" : ", ") + std::string(kind.name);
+  return names;
+}
+
+std::int64_t NoClock() { return 0; }
+
+// The editor on macro `index` with row `row` selected; nothing when either
+// is not there (the reason is printed).
+std::unique_ptr<MacroEditor> EditorOnRow(MacroLibraryStore& store, const TextTable& texts, const MacroArgs& args,
+                                         std::ostream& err) {
+  if (!ValidIndex(store, args.index, err)) return nullptr;
+  auto editor = std::make_unique<MacroEditor>(store, texts, NoClock);
+  editor->ShowMacro(args.index);
+  const int rows = static_cast<int>(editor->Rows().rows.size());
+  if (args.row < 0 || args.row >= rows) {
+    err << "veltraxctl: macro " << args.index << " has no row " << args.row << "; its rows are "
+        << (rows == 0 ? std::string("none") : "0 to " + std::to_string(rows - 1)) << "\n";
+    return nullptr;
+  }
+  editor->SelectRow(args.row);
+  return editor;
+}
+
+// A changed macro: the row now selected, as `macro show` lists it.
+int Changed(const MacroEditor& editor, const EditorOutcome& outcome, std::ostream& out, std::ostream& err) {
+  if (!outcome.changed) return Fail(err, outcome.message.empty() ? "nothing changed" : outcome.message);
+  if (!outcome.message.empty()) return Fail(err, outcome.message);
+  const int row = editor.SelectedRow();
+  out << "row " << row << "  " << ShownText(editor.Rows().rows[row]) << "\n";
+  return 0;
 }
 
 }  // namespace
@@ -250,6 +306,56 @@ int MacroBindCommand(const MacroArgs& args, std::ostream& out, std::ostream& err
   return 0;
 }
 
+int MacroInsertCommand(const MacroArgs& args, std::ostream& out, std::ostream& err) {
+  const InsertKind* kind = nullptr;
+  for (const InsertKind& k : kInsertKinds) {
+    if (args.kind == k.name) kind = &k;
+  }
+  if (!kind) return Fail(err, "insert one of " + InsertKindNames() + ", not \"" + args.kind + "\"", kUsageError);
+  auto store = OpenLibrary(args, err);
+  if (!store) return 1;
+  const LanguageTable texts = LoadLanguageTable(kEnglish);
+  auto editor = EditorOnRow(*store, texts, args, err);
+  if (!editor) return 1;
+  if (!editor->OpenInsertPanel(0)) return Fail(err, "nothing to insert beside");
+  editor->SetInsertType(kind->type);
+  if (kind->check) {
+    const std::string value = args.value.empty() && kind->type == InsertType::RepeatStart ? "10" : args.value;
+    if (auto valid = kind->check(value); !valid) return Fail(err, valid.error().context, kUsageError);
+    editor->Fields().*(kind->field) = value;
+  }
+  return Changed(*editor, editor->InsertOk(), out, err);
+}
+
+int MacroEditCommand(const MacroArgs& args, std::ostream& out, std::ostream& err) {
+  auto store = OpenLibrary(args, err);
+  if (!store) return 1;
+  const LanguageTable texts = LoadLanguageTable(kEnglish);
+  auto editor = EditorOnRow(*store, texts, args, err);
+  if (!editor) return 1;
+  const std::optional<EditRequest> request = editor->BeginEdit();
+  if (!request) return Fail(err, "row " + std::to_string(args.row) + " ends a repeated block: it has nothing to edit");
+  switch (request->dialog) {
+    case EditDialog::Key: {
+      auto usage = UsageOfKeyName(args.value);
+      if (!usage) {
+        return Fail(err, "no key is named \"" + args.value + "\"; name it as `macro show` does, such as A, F4 or Space bar",
+                    kUsageError);
+      }
+      return Changed(*editor, editor->ConfirmKey(*request, args.value, *usage), out, err);
+    }
+    case EditDialog::Delay:
+      if (auto valid = DelayValue(args.value); !valid) return Fail(err, valid.error().context, kUsageError);
+      return Changed(*editor, editor->ConfirmDelay(*request, args.value), out, err);
+    case EditDialog::Value: {
+      auto valid = request->type == RowType::kRepeatStart ? RepeatValue(args.value) : AxisValue(args.value);
+      if (!valid) return Fail(err, valid.error().context, kUsageError);
+      return Changed(*editor, editor->ConfirmValue(*request, args.value), out, err);
+    }
+  }
+  return 1;
+}
+
 int MacroAreaCommand(Session& session, const MacroArgs& args, std::ostream& out, std::ostream& err) {
   auto bytes = ReadInput(args.file, CheckMacroAreaFile, err);
   if (!bytes) return 1;
@@ -315,6 +421,17 @@ void AddMacroCommands(CLI::App& app, std::function<int(Session&)>& command) {
   bind->add_option("BUTTON", args->button, "1 to 9")->required();
   index(bind);
   plain(bind, MacroBindCommand);
+  CLI::App* insert = macro->add_subcommand("insert", "Put a row before or after a row of a macro, as the insert panel does");
+  index(insert);
+  insert->add_option("ROW", args->row, "Row of the macro, from 0, as `macro show` lists them")->required();
+  insert->add_option("KIND", args->kind, "One of " + InsertKindNames())->required();
+  insert->add_option("VALUE", args->value, "Delay in ms (0 to 2040), X or Y (-128 to 127), repeat count (1 to 255, default 10)");
+  plain(insert, MacroInsertCommand);
+  CLI::App* edit = macro->add_subcommand("edit", "Change one row of a macro, as its edit dialog does");
+  index(edit);
+  edit->add_option("ROW", args->row, "Row of the macro, from 0, as `macro show` lists them")->required();
+  edit->add_option("VALUE", args->value, "A key name, a delay in ms, an X or Y value or a repeat count")->required();
+  plain(edit, MacroEditCommand);
   CLI::App* area = macro->add_subcommand("area", "Write a 1792-byte macro area file to the mouse's seven base macros");
   file(area, "The macro area file");
   area->callback([&command, args] {

@@ -22,6 +22,9 @@ struct MacroArgs {
   std::string file;
   std::string profile;  // "A" or "B"
   int button = 0;
+  int row = -1;         // a row of the macro, from 0, as `macro show` lists them
+  std::string kind;     // what `macro insert` puts in: "delay-front", "x-back", ...
+  std::string value;    // the value the insert panel's field or the edit dialog would hold
 };
 
 // Adds the "macro" command and its subcommands; the chosen one is put
@@ -38,6 +41,8 @@ int MacroExportAllCommand(const MacroArgs& args, std::ostream& out, std::ostream
 int MacroImportCommand(const MacroArgs& args, std::ostream& out, std::ostream& err);
 int MacroImportAllCommand(const MacroArgs& args, std::ostream& out, std::ostream& err);
 int MacroBindCommand(const MacroArgs& args, std::ostream& out, std::ostream& err);
+int MacroInsertCommand(const MacroArgs& args, std::ostream& out, std::ostream& err);
+int MacroEditCommand(const MacroArgs& args, std::ostream& out, std::ostream& err);
 int MacroAreaCommand(Session& session, const MacroArgs& args, std::ostream& out, std::ostream& err);
 
 }  // namespace veltrax::ctl
