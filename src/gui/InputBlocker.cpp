@@ -33,13 +33,19 @@ void InputBlocker::SetBlocking(bool blocking) {
   }
 }
 
+bool InputBlocker::MeantForLockedWindow(QWidget* widget) const {
+  for (QWidget* window = widget->window(); window;) {
+    if (locked_.contains(window)) return true;
+    if (window->windowType() == Qt::Dialog || window->isModal()) return false;
+    // A pop-up belongs to the window of the widget that opened it.
+    window = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+  }
+  return false;
+}
+
 bool InputBlocker::eventFilter(QObject* watched, QEvent* event) {
   if (!IsInput(event->type()) || !watched->isWidgetType()) return false;
-  QWidget* target = static_cast<QWidget*>(watched)->window();
-  // The main window and the windows without a parent of their own (the
-  // loading window) are locked; a dialog the flow opened is not.
-  const bool dialog = target->windowType() == Qt::Dialog || target->isModal();
-  return !dialog;
+  return MeantForLockedWindow(static_cast<QWidget*>(watched));
 }
 
 }  // namespace veltrax::gui

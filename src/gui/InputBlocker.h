@@ -1,10 +1,14 @@
 #pragma once
 // While a device flow runs the window keeps painting but takes no input:
-// mouse, wheel and key events for the main and loading windows are dropped
-// (not queued), so no second flow can start. Dialogs that the flow opens
-// get their input as usual.
+// mouse, wheel and key events for the locked windows (the main window and
+// the loading window) and for the pop-ups they own are dropped (not
+// queued), so no second flow can start. Every dialog, and whatever pop-up
+// a dialog opens (a file name completer, a drop-down list), gets its input
+// as usual.
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QWidget>
 
 namespace veltrax::gui {
@@ -13,6 +17,8 @@ class InputBlocker : public QObject {
  public:
   explicit InputBlocker(QObject* parent) : QObject(parent) {}
 
+  // A window whose input is swallowed while blocking.
+  void Lock(QWidget* window) { locked_.append(window); }
   void SetBlocking(bool blocking);
   bool Blocking() const { return blocking_; }
 
@@ -20,6 +26,11 @@ class InputBlocker : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Whether input for widget would reach a locked window: its own window,
+  // or the window that owns its pop-up, up to the first dialog.
+  bool MeantForLockedWindow(QWidget* widget) const;
+
+  QList<QPointer<QWidget>> locked_;
   bool blocking_ = false;
 };
 

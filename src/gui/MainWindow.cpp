@@ -55,6 +55,7 @@ void MainWindow::FormCreate() {
   dialogs_ = std::make_unique<WidgetDialogs>(this, [this](const QString& name) { return skin_.Picture(name); });
   host_ = std::make_unique<WindowFlowHost>(*this);
   blocker_ = new InputBlocker(this);
+  blocker_->Lock(this);
   BuildPages();
 
   LoadBasePicture();
@@ -80,7 +81,7 @@ void MainWindow::FormCreate() {
 
   flows_ = std::make_unique<ImageFlows>(link_, sleeper_, *host_, texts_);
   flows_->SetReserveIds(options_.revManuId, options_.revProId);
-  QGuiApplication::setApplicationDisplayName(applicationTitle_);
+  ShowApplicationTitle();
   link_.SetHost(host_.get());
   watch_ = std::make_unique<ConnectionWatch>(link_, sleeper_, *flows_);
   flows_->RefreshErrorAP();
@@ -143,7 +144,9 @@ void MainWindow::ConnectChrome() {
 
 void MainWindow::SetLoadingWindow(LoadingWindow* loading) {
   loading_ = loading;
-  if (loading_) loading_->PlaceBelowCentreOf(geometry());
+  if (!loading_) return;
+  blocker_->Lock(loading_);
+  loading_->PlaceBelowCentreOf(geometry());
 }
 
 void MainWindow::SetDialogs(std::unique_ptr<UserDialogs> dialogs) { dialogs_ = std::move(dialogs); }
@@ -266,10 +269,23 @@ void MainWindow::LanguageButtonClick(int language) {
   chrome_->SelectLanguage(language);
   currentLanguage_ = language;
   ApplyLanguage();
-  QGuiApplication::setApplicationDisplayName(applicationTitle_);
+  ShowApplicationTitle();
   RefreshVisiblePage();
   for (SkinButton* copy : chrome_->Copies(QStringLiteral("Lang%1").arg(language))) {
     if (copy->underMouse()) chrome_->RestartRolling(copy);
+  }
+}
+
+void MainWindow::ShowApplicationTitle() {
+  QGuiApplication::setApplicationDisplayName(applicationTitle_);
+  // The system shows every window's title together with the application's,
+  // formatted when the title is set: the windows already shown set theirs
+  // again, so that they carry the new one.
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (!window->windowHandle()) continue;
+    const QString title = window->windowTitle();
+    window->setWindowTitle(title + QLatin1Char(' '));
+    window->setWindowTitle(title);
   }
 }
 
@@ -308,7 +324,7 @@ void MainWindow::RetranslateKeyLabels(const LanguageTable& next) {
     SkinButton* key = pages_[0]->KeyLabel(n);
     const std::string id = FindTextId(key->Caption().toStdString(), all);
     // Combination texts and macro names are not in the tables: they stay.
-    if (!id.empty()) key->SetCaption(FromUtf8(next.Text(id)));
+    if (!id.empty()) chrome_->SetButtonCaption(key, FromUtf8(next.Text(id)));
   }
 }
 
@@ -319,7 +335,7 @@ void MainWindow::RefreshKeyLabels() {
   for (int n = 1; n <= SkinnedPage::kKeyLabels; ++n) {
     const auto bytes = dataBuf.ButtonCode(profile, n);
     const KeyFunctionCode code{bytes[0], bytes[1], bytes[2]};
-    pages_[0]->KeyLabel(n)->SetCaption(FromUtf8(KeyFunctionName(code, texts_, macroNames)));
+    chrome_->SetButtonCaption(pages_[0]->KeyLabel(n), FromUtf8(KeyFunctionName(code, texts_, macroNames)));
   }
 }
 

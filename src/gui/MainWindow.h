@@ -119,6 +119,8 @@ class MainWindow : public QWidget {
   void LoadBasePicture();
   void CentreOnScreen();
   void ApplyLanguage();
+  // The language's title as the application's title.
+  void ShowApplicationTitle();
   void ApplyLanguageTexts();
   void RetranslateKeyLabels(const LanguageTable& next);
   void ShowContainer(int container);

@@ -1,5 +1,6 @@
 #include "gui/MessageDialog.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -12,6 +13,18 @@ namespace {
 constexpr int kWidth = 530;
 constexpr int kHeight = 200;
 constexpr int kMargin = 24;
+// The background's header strip ends with its rule at y 56.
+constexpr int kHeaderHeight = 56;
+constexpr int kTitleLeft = 18;
+
+QLabel* AddLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setFont(font);
+  label->setStyleSheet(QStringLiteral("color: #E8ECF2; background: transparent;"));
+  return label;
+}
+
 }  // namespace
 
 MessageDialog::MessageDialog(QWidget* parent, const QString& text, const QString& fontName,
@@ -22,22 +35,29 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& text, const QString
   setFixedSize(kWidth, kHeight);
   setAttribute(Qt::WA_TranslucentBackground, false);
 
-  auto* label = new QLabel(text, this);
-  label->setObjectName(QStringLiteral("lbl_Message"));
-  QFont font = label->font();
+  QFont font = this->font();
   if (!fontName.isEmpty()) font.setFamily(fontName);
   font.setPointSize(12);
-  label->setFont(font);
-  label->setStyleSheet(QStringLiteral("color: #E8ECF2; background: transparent;"));
+  // The header strip carries the application's title, as a message box's
+  // caption would; the message sits below its rule.
+  QFont titleFont = font;
+  titleFont.setPointSize(13);
+  titleFont.setBold(true);
+  QLabel* title =
+      AddLabel(this, QStringLiteral("lbl_MessageTitle"), QGuiApplication::applicationDisplayName(), titleFont);
+  title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  title->setGeometry(kTitleLeft, 0, kWidth - 2 * kTitleLeft, kHeaderHeight);
+
+  QLabel* label = AddLabel(this, QStringLiteral("lbl_Message"), text, font);
   label->setAlignment(Qt::AlignCenter);
   label->setWordWrap(true);
-  label->setGeometry(kMargin, kMargin, kWidth - 2 * kMargin, kHeight - 2 * kMargin - 40);
 
   auto* ok = new SkinButton(QStringLiteral("Btn_OK"), this);
   ok->SetPicture(QStringLiteral("BtnS_01"), pictures("BtnS_01"));
   ok->SetCaption(QStringLiteral("OK"));
   ok->setFont(font);
   ok->move((kWidth - ok->width()) / 2, kHeight - kMargin - ok->height());
+  label->setGeometry(kMargin, kHeaderHeight, kWidth - 2 * kMargin, ok->y() - kHeaderHeight);
   connect(ok, &SkinButton::Entered, this, [ok, pictures] { ok->SetPicture("BtnS_02", pictures("BtnS_02")); });
   connect(ok, &SkinButton::Left, this, [ok, pictures] { ok->SetPicture("BtnS_01", pictures("BtnS_01")); });
   connect(ok, &SkinButton::Pressed, this, [ok, pictures] { ok->SetPicture("BtnS_03", pictures("BtnS_03")); });

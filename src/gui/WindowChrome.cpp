@@ -2,6 +2,7 @@
 
 #include "gui/Furniture.h"
 #include "gui/Skin.h"
+#include "gui/SkinFont.h"
 #include "resources/GlobalOptions.h"
 #include "resources/LayoutTable.h"
 #include "resources/PictureStore.h"
@@ -18,9 +19,6 @@ FurnitureKind KindOf(const QString& base) {
   }
   return FurnitureKind::Action;
 }
-
-// Font sizes in the layout are points on a 96 dpi screen.
-int PixelSize(int points) { return (points * 96 + 36) / 72; }
 
 }  // namespace
 
@@ -52,7 +50,18 @@ void WindowChrome::SetPicture(const QString& base, const QString& pictureName) {
 }
 
 void WindowChrome::SetCaption(const QString& base, const QString& caption) {
-  for (SkinButton* copy : Copies(base)) copy->SetCaption(caption);
+  for (SkinButton* copy : Copies(base)) SetButtonCaption(copy, caption);
+}
+
+void WindowChrome::SetButtonCaption(SkinButton* button, const QString& caption) {
+  button->SetCaption(caption);
+  // A hovered button rolls, and gets back on leaving, the caption it has now.
+  if (button == hovered_) rolling_.Start(button->objectName(), caption);
+}
+
+void WindowChrome::EndKeyLabelHover(SkinButton* key) {
+  if (key == hovered_) StopRolling();
+  key->SetPicture(QStringLiteral("KeyS_01"), skin_.Picture(QStringLiteral("KeyS_01")));
 }
 
 void WindowChrome::ShowStartPictures(int language) {
@@ -73,9 +82,9 @@ void WindowChrome::ApplyLayout(const LayoutTable& layout, const QSize& window) {
   const QColor colorA = ColorFromPacked(layout.Color("Color_A").value_or(0xFFFFFF));
   const QColor colorB = ColorFromPacked(layout.Color("Color_B").value_or(0xFFFFFF));
   const QColor colorC = ColorFromPacked(layout.Color("Color_C").value_or(0xFFFFFF));
-  const int sizeA = PixelSize(layout.IntOr("Size_A", 9));
-  const int sizeB = PixelSize(layout.IntOr("Size_B", 9));
-  const int sizeC = PixelSize(layout.IntOr("Size_C", 9));
+  const int sizeA = PixelSizeOfPoints(layout.IntOr("Size_A", 9));
+  const int sizeB = PixelSizeOfPoints(layout.IntOr("Size_B", 9));
+  const int sizeC = PixelSizeOfPoints(layout.IntOr("Size_C", 9));
   for (const FurnitureItem& item : FurnitureItems()) {
     if (!item.layoutKey) continue;
     const QString base = QString::fromLatin1(item.base);

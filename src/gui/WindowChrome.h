@@ -37,6 +37,10 @@ class WindowChrome : public QObject {
   std::array<SkinButton*, 4> Copies(const QString& base) const;
   void SetPicture(const QString& base, const QString& pictureName);
   void SetCaption(const QString& base, const QString& caption);
+  // One button's caption; a hovered button keeps rolling the new one.
+  void SetButtonCaption(SkinButton* button, const QString& caption);
+  // A key label whose menu opens: normal picture, its caption back.
+  void EndKeyLabelHover(SkinButton* key);
 
   // Load start pictures: every button's first state.
   void ShowStartPictures(int language);

@@ -92,5 +92,25 @@ TEST_F(ChromeTest, KeyLabelsHoverTheirOwnPicture) {
   EXPECT_EQ(Picture("Key3"), "KeyS_01");
 }
 
+// The language button under the pointer rolls, and gets back on leaving,
+// the caption of the language it switched to.
+TEST_F(ChromeTest, LanguageSwitchUnderThePointerKeepsTheNewCaption) {
+  struct Case {
+    const char* button;
+    int language;
+    const char* caption;
+  };
+  const Case cases[] = {{"Btn_Lang2_1", 2, "繁體中文"}, {"Btn_Lang3_2", 3, "English"}, {"Btn_Lang1_3", 1, "English"}};
+  for (const Case& c : cases) {
+    Enter(c.button);
+    Tick();
+    window_->LanguageButtonClick(c.language);
+    Tick();
+    Leave(c.button);
+    EXPECT_EQ(Button(c.button)->Caption(), QString::fromUtf8(c.caption)) << c.button;
+  }
+  EXPECT_EQ(Button("Btn_Lang2_1")->Caption(), "Chinese");
+}
+
 }  // namespace
 }  // namespace veltrax::gui

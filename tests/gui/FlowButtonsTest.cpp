@@ -1,3 +1,8 @@
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QDialog>
+#include <QLineEdit>
+#include <QStringListModel>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <fstream>
@@ -191,12 +196,44 @@ TEST(InputBlocker, DropsClicksOnTheWindowWhileBlocking) {
   int clicks = 0;
   QObject::connect(&button, &SkinButton::Clicked, [&clicks] { ++clicks; });
   InputBlocker blocker(&window);
+  blocker.Lock(&window);
   blocker.SetBlocking(true);
   QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(10, 10));
   EXPECT_EQ(clicks, 0);
   blocker.SetBlocking(false);
   QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(10, 10));
   EXPECT_EQ(clicks, 1);
+}
+
+// The file name completer of the Save and Load Profile dialogs is a pop-up
+// of its own: it takes keys while a flow holds the window's input, and
+// pop-ups of the main window itself stay locked.
+TEST(InputBlocker, PopUpsOfADialogWorkWhileBlocking) {
+  QWidget window;
+  window.show();
+  InputBlocker blocker(&window);
+  blocker.Lock(&window);
+  QDialog dialog(&window);
+  auto* name = new QLineEdit(&dialog);
+  QStringListModel files({"mine.bin", "mouse.bin"});
+  QCompleter completer(&files);
+  name->setCompleter(&completer);
+  dialog.show();
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  name->setFocus();
+  QWidget windowPopUp(&window, Qt::Popup);
+  auto* windowEdit = new QLineEdit(&windowPopUp);
+
+  blocker.SetBlocking(true);
+  QTest::keyClicks(name, "mi");
+  ASSERT_TRUE(completer.popup()->isVisible());
+  QTest::keyClick(completer.popup(), Qt::Key_Down);
+  QTest::keyClick(completer.popup(), Qt::Key_Return);
+  EXPECT_EQ(name->text(), "mine.bin");
+  QTest::keyClicks(windowEdit, "x");
+  EXPECT_EQ(windowEdit->text(), "");
+  blocker.SetBlocking(false);
 }
 
 }  // namespace

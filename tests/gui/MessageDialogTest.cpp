@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
@@ -25,6 +26,22 @@ TEST(MessageDialog, OneOkButtonInTheLanguagesFont) {
   ASSERT_NE(label, nullptr);
   EXPECT_EQ(label->text(), "Fail");
   EXPECT_EQ(label->font().family(), "Arial Narrow");
+}
+
+// The background's header strip ends at y 56: the application's title fills
+// it, and the message lies between it and the OK button.
+TEST(MessageDialog, TitleInTheHeaderStripTextBelowIt) {
+  QGuiApplication::setApplicationDisplayName(QString::fromUtf8("KOVA7 遊戲滑鼠"));
+  MessageDialog dialog(nullptr, "Please keep a Left Key", "Arial", Blank);
+  auto* title = dialog.findChild<QLabel*>("lbl_MessageTitle");
+  auto* text = dialog.findChild<QLabel*>("lbl_Message");
+  auto* ok = dialog.findChild<SkinButton*>("Btn_OK");
+  ASSERT_TRUE(title && text && ok);
+  EXPECT_EQ(title->text(), QString::fromUtf8("KOVA7 遊戲滑鼠"));
+  EXPECT_LE(title->geometry().bottom(), 56);
+  EXPECT_GE(text->geometry().top(), 56);
+  EXPECT_LT(text->geometry().bottom(), ok->geometry().top());
+  EXPECT_TRUE(QRect(QPoint(0, 0), dialog.size()).contains(ok->geometry()));
 }
 
 TEST(MessageDialog, OkAndEnterCloseIt) {
