@@ -1,6 +1,7 @@
 #include "gui/MainWindow.h"
 
 #include <QApplication>
+#include <cstdlib>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QUrl>
@@ -22,6 +23,7 @@
 #include "device/DeviceLink.h"
 #include "keys/KeyFunctionName.h"
 #include "macro/BaseMacroTable.h"
+#include "macro/MacroLibraryFile.h"
 #include "resources/EngineerCaptionTable.h"
 #include "resources/Resources.h"
 #include "resources/SkinPictures.h"
@@ -73,6 +75,7 @@ void MainWindow::FormCreate() {
   if (auto options = LoadGlobalOptions()) options_ = options.value();
   chrome_->PlaceWebButton(options_, baseSize_);
   chrome_->SetRollingEnabled(options_.RollingCaptions());
+  OpenMacroLibrary();
 
   engineer_->SetCaptions(EngineerCaptionColumnForLocale(QLocale::system().name().toStdString()));
 
@@ -93,6 +96,21 @@ void MainWindow::FormCreate() {
   connect(&devTimer_, &QTimer::timeout, this, &MainWindow::DevTimerTimer);
   devTimer_.start();
   update();
+}
+
+void MainWindow::OpenMacroLibrary() {
+  const std::filesystem::path ownFolder = DefaultMacroFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+  const std::filesystem::path file = MacroLibraryPath(options_.path, ownFolder);
+  auto store = MacroLibraryStore::Open(file, ownFolder);
+  if (store) {
+    macroStore_ = std::make_unique<MacroLibraryStore>(std::move(store).value());
+    return;
+  }
+  // The window still starts, with an empty library bound to no file (the
+  // file it could not take stays as it is), and says why.
+  macroStore_ = std::make_unique<MacroLibraryStore>(MacroLibrary{}, std::filesystem::path());
+  const QString why = QStringLiteral("The macro library could not be opened: %1").arg(FromUtf8(store.error().context));
+  QTimer::singleShot(0, this, [this, why] { ShowMessageText(why); });
 }
 
 void MainWindow::BuildPages() {

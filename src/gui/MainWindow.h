@@ -12,6 +12,7 @@
 #include "gui/Skin.h"
 #include "device/ConnectionWatch.h"
 #include "image/ImageFlows.h"
+#include "macro/MacroLibraryStore.h"
 #include "resources/GlobalOptions.h"
 #include "resources/LanguageTable.h"
 #include "resources/LayoutTable.h"
@@ -66,6 +67,9 @@ class MainWindow : public QWidget {
   ConnectionWatch& Watch() { return *watch_; }
   DeviceLink& Link() { return link_; }
   const GlobalOptions& Options() const { return options_; }
+  // The PC macro library, loaded (or created) at start: the macro page and
+  // the button menus' macro list share it.
+  MacroLibraryStore& MacroStore() { return *macroStore_; }
   // The program's folder with a trailing separator.
   const QString& ProgramFolder() const { return programFolder_; }
   // The text of an id in the current language.
@@ -114,6 +118,9 @@ class MainWindow : public QWidget {
   friend class WindowFlowHost;
 
   void FormCreate();
+  // CheckPCMacro: the library of the Path option's folder or the user's data
+  // folder, created when missing.
+  void OpenMacroLibrary();
   void BuildPages();
   void ConnectChrome();
   void LoadBasePicture();
@@ -147,6 +154,7 @@ class MainWindow : public QWidget {
   std::unique_ptr<WindowFlowHost> host_;
   std::unique_ptr<ImageFlows> flows_;
   std::unique_ptr<ConnectionWatch> watch_;
+  std::unique_ptr<MacroLibraryStore> macroStore_;
 
   Navigation navigation_;
   int currentLanguage_ = 1;

@@ -1,5 +1,6 @@
 #include <QBitmap>
 #include <QStatusTipEvent>
+#include <filesystem>
 
 #include "WindowFixture.h"
 #include "gui/EngineerPage.h"
@@ -189,6 +190,28 @@ TEST_F(WindowTest, HintsGoToTheStatusLine) {
   QStatusTipEvent tip(QStringLiteral("Writes the settings to the mouse"));
   QCoreApplication::sendEvent(window_.get(), &tip);
   EXPECT_EQ(window_->Engineer()->Content()->text(), "Writes the settings to the mouse");
+}
+
+// CheckPCMacro: the window loads the library of the user's data folder, and
+// creates it, empty, when it is missing.
+TEST(WindowMacroLibrary, LoadedAtStartOrCreatedWhenMissing) {
+  const std::filesystem::path file =
+      std::filesystem::path(qEnvironmentVariable("XDG_DATA_HOME").toStdString()) / "veltrax" / "VELTRAX-Macro.bin";
+  std::filesystem::remove(file);
+  VirtualClock clock;
+  SimulatedMouse mouse(SimFaults{}, DefaultImage(1));
+  DeviceLink link(mouse, clock);
+  {
+    MainWindow window(link, clock, true);
+    EXPECT_EQ(window.MacroStore().Library().Count(), 0);
+    ASSERT_TRUE(std::filesystem::exists(file));
+    EXPECT_EQ(std::filesystem::file_size(file), 25600u);
+    EXPECT_EQ(window.MacroStore().Library().AddNew("Jump"), LibraryRefusal::None);
+    ASSERT_TRUE(window.MacroStore().Save());
+  }
+  MainWindow again(link, clock, true);
+  EXPECT_EQ(again.MacroStore().Library().Names(), std::vector<std::string>{"Jump"});
+  std::filesystem::remove(file);
 }
 
 }  // namespace
