@@ -13,6 +13,7 @@
 #include "gui/EngineerPage.h"
 #include "gui/Furniture.h"
 #include "gui/InputBlocker.h"
+#include "gui/KeyPageEditor.h"
 #include "gui/LoadingWindow.h"
 #include "gui/SkinnedPage.h"
 #include "gui/UserDialogs.h"
@@ -126,11 +127,15 @@ void MainWindow::BuildPages() {
   }
   dragger_->Watch(engineer_->Banner());
   dragger_->Watch(engineer_->Parameters());
+  keyEditor_ = new KeyPageEditor(*this);
   ConnectChrome();
 }
 
 void MainWindow::ConnectChrome() {
+  connect(chrome_, &WindowChrome::KeyLabelClicked, keyEditor_, &KeyPageEditor::KeyClick);
   connect(chrome_, &WindowChrome::Clicked, this, [this](const QString& base) {
+    // A click on any other control closes the menus.
+    HideAllMenu();
     static const std::array<std::pair<const char*, Page>, 6> kPages{{{"Main", Page::ModeA},
                                                                       {"Second", Page::ModeB},
                                                                       {"Adv", Page::Advanced},
@@ -218,8 +223,14 @@ void MainWindow::SetEngineerWindowSize() {
 bool MainWindow::PagesLocked() const { return pages_[0]->Overlay()->isVisibleTo(pages_[0]); }
 
 void MainWindow::LockPages() {
+  // Nothing is chosen on locked pages: the menus and the combination key
+  // dialog go.
+  HideAllMenu();
+  keyEditor_->CloseDialog();
   for (SkinnedPage* page : pages_) page->SetLocked(true);
 }
+
+void MainWindow::HideAllMenu() { keyEditor_->HideAllMenu(); }
 
 void MainWindow::UnlockPages() {
   for (SkinnedPage* page : pages_) page->SetLocked(false);
@@ -333,6 +344,7 @@ void MainWindow::ApplyLanguageTexts() {
   chrome_->SetCaption(QStringLiteral("Engineer"), QStringLiteral("Engineer"));
   RetranslateKeyLabels(next);
   texts_ = std::move(next);
+  keyEditor_->ApplyLanguage(layout_, fontName_, texts_);
 }
 
 void MainWindow::RetranslateKeyLabels(const LanguageTable& next) {

@@ -27,6 +27,7 @@ namespace veltrax::gui {
 
 class EngineerPage;
 class InputBlocker;
+class KeyPageEditor;
 class LoadingWindow;
 class SkinnedPage;
 class UserDialogs;
@@ -74,6 +75,11 @@ class MainWindow : public QWidget {
   const QString& ProgramFolder() const { return programFolder_; }
   // The text of an id in the current language.
   QString Text(const char* id) const;
+  const LanguageTable& Texts() const { return texts_; }
+  const LayoutTable& Layout() const { return layout_; }
+  const QString& FontName() const { return fontName_; }
+  Skin& Pictures() { return skin_; }
+  KeyPageEditor& KeyEditor() { return *keyEditor_; }
 
   // Page, language and window buttons (any copy).
   void PageButtonClick(Page page);
@@ -105,6 +111,8 @@ class MainWindow : public QWidget {
   void RefreshVisiblePage();
   // The key labels from the key profile of the current page.
   void RefreshKeyLabels();
+  // Closes the function menus (a page switch, a click elsewhere, a flow).
+  void HideAllMenu();
   // The window's message dialog in the language's font.
   void ShowMessageText(const QString& text);
 
@@ -149,6 +157,7 @@ class MainWindow : public QWidget {
   WindowChrome* chrome_ = nullptr;
   WindowDragger* dragger_ = nullptr;
   InputBlocker* blocker_ = nullptr;
+  KeyPageEditor* keyEditor_ = nullptr;
   LoadingWindow* loading_ = nullptr;
   std::unique_ptr<UserDialogs> dialogs_;
   std::unique_ptr<WindowFlowHost> host_;

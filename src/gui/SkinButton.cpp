@@ -1,5 +1,6 @@
 #include "gui/SkinButton.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -39,9 +40,15 @@ void SkinButton::Place(int x, int y, bool enabled) {
   setVisible(enabled);
 }
 
+void SkinButton::SetKeyboardActivation(bool on) { setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus); }
+
 void SkinButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
+  if (hasFocus() && keyboardFocus_) {
+    painter.setPen(QPen(textColor_, 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(2, 2, -3, -3));
+  }
   if (caption_.isEmpty()) return;
   painter.setPen(textColor_);
   painter.setFont(font());
@@ -68,5 +75,25 @@ void SkinButton::mouseReleaseEvent(QMouseEvent* event) {
   pressed_ = false;
   if (rect().contains(event->position().toPoint())) emit Clicked();
 }
+
+void SkinButton::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (focusPolicy() == Qt::NoFocus || (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  emit Pressed();
+  emit Clicked();
+}
+
+void SkinButton::focusInEvent(QFocusEvent* event) {
+  const Qt::FocusReason reason = event->reason();
+  keyboardFocus_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                   reason == Qt::ShortcutFocusReason;
+  update();
+}
+
+void SkinButton::focusOutEvent(QFocusEvent*) { update(); }
 
 }  // namespace veltrax::gui

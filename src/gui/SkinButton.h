@@ -29,6 +29,9 @@ class SkinButton : public QWidget {
   void SetCaptionInset(int insetLeft, int insetRight);
   // Shown at x, y with the picture's size when enabled, hidden otherwise.
   void Place(int x, int y, bool enabled);
+  // Tab reaches the button, and Enter or Space clicks it. A focus frame
+  // shows while the focus came from the keyboard.
+  void SetKeyboardActivation(bool on);
 
  signals:
   void Entered();
@@ -42,6 +45,9 @@ class SkinButton : public QWidget {
   void leaveEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   QString pictureName_;
@@ -51,6 +57,7 @@ class SkinButton : public QWidget {
   int insetLeft_ = 0;
   int insetRight_ = 0;
   bool pressed_ = false;
+  bool keyboardFocus_ = false;
 };
 
 }  // namespace veltrax::gui

@@ -60,7 +60,16 @@ void SkinnedPage::BuildFurniture() {
 }
 
 void SkinnedPage::BuildKeyLabels() {
-  for (int n = 1; n <= kKeyLabels; ++n) keyLabels_[n - 1] = new SkinButton(QStringLiteral("Key%1").arg(n), this);
+  for (int n = 1; n <= kKeyLabels; ++n) {
+    keyLabels_[n - 1] = new SkinButton(QStringLiteral("Key%1").arg(n), this);
+    keyLabels_[n - 1]->SetKeyboardActivation(true);
+  }
+  for (int k = 1; k <= kOptionLines; ++k) {
+    optionPictures_[k - 1] = new PictureView(QStringLiteral("Img_ComboKey%1").arg(k), this);
+    optionLines_[k - 1] = new SkinButton(QStringLiteral("IB_ComboKey%1").arg(k), this);
+    optionPictures_[k - 1]->hide();
+    optionLines_[k - 1]->hide();
+  }
 }
 
 void SkinnedPage::SetBackground(const QString& pictureName, const QPixmap& picture) {

@@ -18,8 +18,10 @@ class SkinnedPage : public QWidget {
 
  public:
   static constexpr int kKeyLabels = 9;
+  static constexpr int kOptionLines = 2;
 
-  // number is 1 to 4; page 1 also carries the nine key labels Key1 .. Key9.
+  // number is 1 to 4; page 1 also carries the nine key labels Key1 .. Key9
+  // and the two key-mode option lines.
   SkinnedPage(int number, QWidget* parent);
 
   int Number() const { return number_; }
@@ -31,6 +33,10 @@ class SkinnedPage : public QWidget {
   QWidget* Overlay() const { return overlay_; }
   // Key label n (1 to 9) of page 1; null on the other pages.
   SkinButton* KeyLabel(int n) const { return number_ == 1 ? keyLabels_.at(n - 1) : nullptr; }
+  // Option line k (1, 2) of page 1: the label IB_ComboKey<k> over its check
+  // picture Img_ComboKey<k>; null on the other pages.
+  SkinButton* OptionLine(int k) const { return number_ == 1 ? optionLines_.at(k - 1) : nullptr; }
+  PictureView* OptionPicture(int k) const { return number_ == 1 ? optionPictures_.at(k - 1) : nullptr; }
 
   // Page, overlay and background take the background picture's size.
   void SetBackground(const QString& pictureName, const QPixmap& picture);
@@ -50,6 +56,8 @@ class SkinnedPage : public QWidget {
   QWidget* overlay_;
   QHash<QString, SkinButton*> buttons_;
   std::array<SkinButton*, kKeyLabels> keyLabels_{};
+  std::array<SkinButton*, kOptionLines> optionLines_{};
+  std::array<PictureView*, kOptionLines> optionPictures_{};
 };
 
 }  // namespace veltrax::gui

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "gui/KeyPageEditor.h"
 #include "gui/LoadingWindow.h"
 #include "gui/MainWindow.h"
 #include "gui/UserDialogs.h"
@@ -55,6 +56,8 @@ void WindowFlowHost::ShowMessage(const Message& message) {
   }
 }
 
+void WindowFlowHost::HideAllMenu() { window_.HideAllMenu(); }
+
 void WindowFlowHost::ShowPressedLook(std::string_view button) {
   // "Btn_Apply" names the four copies Btn_Apply_1 .. Btn_Apply_4.
   QString base = QString::fromUtf8(button.data(), static_cast<int>(button.size()));
@@ -80,6 +83,9 @@ void WindowFlowHost::RebuildMainPage() {
 
 void WindowFlowHost::CloseMainWindow() { window_.close(); }
 
-void WindowFlowHost::RefreshPageViews(const DataBuf&, const EngineerControls&) { window_.RefreshKeyLabels(); }
+void WindowFlowHost::RefreshPageViews(const DataBuf&, const EngineerControls&) {
+  window_.RefreshKeyLabels();
+  window_.KeyEditor().ShowOptionLines();
+}
 
 }  // namespace veltrax::gui

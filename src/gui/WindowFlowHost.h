@@ -24,7 +24,7 @@ class WindowFlowHost final : public FlowHost {
   void HideLoadingWindow() override;
   void EnableDevTimer(bool enabled) override;
   void ShowMessage(const Message& message) override;
-  void HideAllMenu() override {}
+  void HideAllMenu() override;
   void ShowPressedLook(std::string_view button) override;
   std::optional<std::filesystem::path> ChooseSaveFile() override;
   std::optional<std::filesystem::path> ChooseOpenFile() override;
