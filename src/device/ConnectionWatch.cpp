@@ -36,17 +36,21 @@ void ConnectionWatch::DevTimerTimer() {
 }
 
 // Another device going away leaves an open mouse alone; only the loss of
-// the mouse's own interface counts as losing it.
+// the mouse's own interface counts as losing it. With no mouse open and the
+// no-device state already shown there is nothing left to lose.
 void ConnectionWatch::InterfaceRemoved() {
   if (link_.IsOpen() && link_.StillPresent()) return;
+  if (!link_.IsOpen() && !listener_.ShowsMouseImage()) return;
   listener_.MouseLost();
   link_.DropDevice();
 }
 
-// A mouse that is open and still there is kept as it is: another device
-// arriving must not reopen it and re-read the pages over unapplied edits.
+// A mouse that is open, still there and shown is kept as it is: another
+// device arriving must not reopen it and re-read the pages over unapplied
+// edits. One that was opened but never accepted (its identification or
+// read failed) is searched for again, as nothing else would unlock the pages.
 void ConnectionWatch::InterfaceAdded() {
-  if (link_.IsOpen() && link_.StillPresent()) return;
+  if (link_.IsOpen() && link_.StillPresent() && listener_.ShowsMouseImage()) return;
   for (const Candidate& candidate : candidates_) {
     if (candidate.vendorId == 0 || candidate.productId == 0) continue;
     for (int i = 0; i < kOpenWaitPauses; ++i) {

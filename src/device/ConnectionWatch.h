@@ -20,6 +20,9 @@ class WatchListener {
   virtual void MouseLost() = 0;
   // Let the user interface handle pending events during the waits.
   virtual void ProcessMessages() {}
+  // Whether the pages show an image read from the mouse after its identity
+  // was accepted; false in the no-device state.
+  virtual bool ShowsMouseImage() const { return false; }
 };
 
 struct Candidate {

@@ -48,20 +48,31 @@ bool DeviceLink::GetFeatureReport() {
   return ok;
 }
 
+bool DeviceLink::DeviceGone() {
+  if (device_ && !device_->Present()) gone_ = true;
+  return gone_;
+}
+
 // One exchange: attempts of (request, polls until a non-zero status). A
 // fetch that the system refuses brings no reply, so it counts as a
 // not-ready poll; the request's own byte 7 is never taken for a status.
+// A refused request or fetch on a device the system no longer has ends the
+// exchange at once: retrying a vanished mouse only makes the user wait.
 bool DeviceLink::Exchange(const std::array<uint8_t, kReportLength>& request, const ExchangeTiming& timing) {
-  if (!device_) return false;
+  lastAttempts_ = 0;
+  if (!device_ || gone_) return false;
   for (int attempt = 0; attempt < timing.attempts; ++attempt) {
+    lastAttempts_ = attempt + 1;
     report_ = request;
     sleeper_.SleepMs(timing.pauseBeforeSet);
-    SetFeatureReport();
+    if (!SetFeatureReport() && DeviceGone()) return false;
     sleeper_.SleepMs(timing.pauseAfterSet);
     uint8_t status = kStatusNotReady;
     for (int poll = 0; poll < timing.pollsPerAttempt; ++poll) {
       sleeper_.SleepMs(timing.pauseBeforePoll);
-      status = GetFeatureReport() ? report_[kStatusByte] : kStatusNotReady;
+      const bool fetched = GetFeatureReport();
+      if (!fetched && DeviceGone()) return false;
+      status = fetched ? report_[kStatusByte] : kStatusNotReady;
       if (status != kStatusNotReady) break;
       sleeper_.SleepMs(timing.pauseAfterNotReady);
     }
@@ -98,11 +109,15 @@ TransferResult DeviceLink::ReadChunks(uint16_t address, uint16_t length, std::sp
   result.accepted = true;
   result.chunks = ChunkCount(length);
   for (int i = 0; i < result.chunks; ++i) {
+    if (gone_) {
+      result.failedChunkIndexes.push_back(i);
+      continue;
+    }
     if (!quiet) {
       host_->ShowLoadingWindow();
       host_->ProcessMessages();
     }
-    if (!ReadDataChunk()) result.failedChunkIndexes.push_back(i);
+    if (!ReadDataChunk() || lastAttempts_ > 1) result.failedChunkIndexes.push_back(i);
     const int count = std::min(kChunkBytes, length - i * kChunkBytes);
     std::copy_n(staging_.begin(), count, dest.begin() + i * kChunkBytes);
     host_->ProcessMessages();
@@ -120,6 +135,26 @@ TransferResult DeviceLink::ReadMemoryQuiet(uint16_t address, uint16_t length, st
   return ReadChunks(address, length, dest, lastIndex, true);
 }
 
+TransferResult DeviceLink::ReadMemoryChecked(uint16_t address, uint16_t length, std::span<uint8_t> dest,
+                                             Loading loading) {
+  const bool quiet = loading == Loading::Quiet;
+  TransferResult result = ReadChunks(address, length, dest, static_cast<int>(dest.size()) - 1, quiet);
+  if (!result.accepted || result.failedChunkIndexes.empty() || gone_) return result;
+  const int from = result.failedChunkIndexes.front();
+  const int offset = from * kChunkBytes;
+  const auto restLength = static_cast<uint16_t>(length - offset);
+  const std::span<uint8_t> rest = dest.subspan(offset, restLength);
+  const TransferResult again =
+      ReadChunks(static_cast<uint16_t>(address + offset), restLength, rest, restLength - 1, quiet);
+  result.failedChunkIndexes.clear();
+  if (!again.accepted) {
+    for (int i = from; i < result.chunks; ++i) result.failedChunkIndexes.push_back(i);
+  } else {
+    for (int i : again.failedChunkIndexes) result.failedChunkIndexes.push_back(from + i);
+  }
+  return result;
+}
+
 TransferResult DeviceLink::WriteMemory(uint16_t address, uint16_t length, std::span<const uint8_t> source) {
   TransferResult result;
   staging_.fill(0xFF);
@@ -128,6 +163,10 @@ TransferResult DeviceLink::WriteMemory(uint16_t address, uint16_t length, std::s
   result.accepted = true;
   result.chunks = ChunkCount(length);
   for (int i = 0; i < result.chunks; ++i) {
+    if (gone_) {
+      result.failedChunkIndexes.push_back(i);
+      continue;
+    }
     host_->ShowLoadingWindow();
     host_->ProcessMessages();
     // Staging bytes past a short last chunk keep the previous chunk's bytes;
@@ -135,7 +174,9 @@ TransferResult DeviceLink::WriteMemory(uint16_t address, uint16_t length, std::s
     const int count = std::min(kChunkBytes, length - i * kChunkBytes);
     std::copy_n(source.begin() + i * kChunkBytes, count, staging_.begin());
     host_->ProcessMessages();
-    if (!WriteDataChunk(std::span<const uint8_t, 6>(staging_.data(), 6))) result.failedChunkIndexes.push_back(i);
+    if (!WriteDataChunk(std::span<const uint8_t, 6>(staging_.data(), 6)) || lastAttempts_ > 1) {
+      result.failedChunkIndexes.push_back(i);
+    }
     host_->ChunkDone(i + 1, result.chunks);
   }
   return result;
@@ -180,6 +221,7 @@ bool DeviceLink::OpenDevice(uint32_t vendorId, uint32_t productId, uint32_t& ver
   }
   if (!kept) return false;
   device_ = std::move(kept);
+  gone_ = false;
   devicePath_ = keptPath;
   vendorId_ = vendorId;
   productId_ = productId;
@@ -192,7 +234,7 @@ bool DeviceLink::StillPresent() {
   if (!device_) return false;
   bool listed = false;
   for (const HidInterfaceInfo& info : transport_.Enumerate()) listed = listed || info.path == devicePath_;
-  return listed && GetFeatureReport();
+  return listed && !gone_ && device_->Present();
 }
 
 void DeviceLink::DropDevice() {

@@ -17,7 +17,9 @@
 namespace veltrax {
 
 // Outcome of a memory exchange: whether the address command was accepted,
-// and which of the data chunks got no 0xCC status.
+// and which data chunks cannot be trusted: those that got no 0xCC status,
+// and those that got it only after their request was sent again, as the
+// mouse may have carried out the first request and moved its position on.
 struct TransferResult {
   bool accepted = false;
   int chunks = 0;
@@ -78,6 +80,11 @@ class DeviceLink {
   TransferResult ReadMemory(uint16_t address, uint16_t length, std::span<uint8_t> dest, int lastIndex);
   TransferResult ReadMemoryQuiet(uint16_t address, uint16_t length, std::span<uint8_t> dest, int lastIndex);
   TransferResult WriteMemory(uint16_t address, uint16_t length, std::span<const uint8_t> source);
+  // A read whose untrusted chunks are read once more: everything from the
+  // first of them on, behind a fresh address command. The chunks still
+  // untrusted after that are in the result, counted from `address`.
+  enum class Loading { Shown, Quiet };
+  TransferResult ReadMemoryChecked(uint16_t address, uint16_t length, std::span<uint8_t> dest, Loading loading);
 
   // Pressed-button mask of one fast status query; 0 with no device or no answer.
   uint16_t PollButtons();
@@ -98,9 +105,13 @@ class DeviceLink {
   const std::vector<OpenProblem>& OpenProblems() const { return openProblems_; }
   // Path of the open interface; empty before the first open.
   const std::string& DevicePath() const { return devicePath_; }
-  // Whether the open interface still enumerates and still answers a reply
-  // fetch (no request is sent). False with no device.
+  // Whether the open interface still enumerates and the system still has
+  // it; the mouse is sent nothing. False with no device.
   bool StillPresent();
+  // The system said the device is gone: a feature request failed and the
+  // device was no longer there. Every exchange then fails at once. Stays
+  // until the next successful OpenDevice.
+  bool Gone() const { return gone_; }
   // Closes the handle and clears vendor and product id.
   void DropDevice();
   // Closes the handle only; the ids stay.
@@ -111,6 +122,8 @@ class DeviceLink {
  private:
   void Trace(const char* what, bool ok) const;
   bool Exchange(const std::array<uint8_t, kReportLength>& request, const ExchangeTiming& timing);
+  // After a failed feature request: whether the device has gone away.
+  bool DeviceGone();
   TransferResult ReadChunks(uint16_t address, uint16_t length, std::span<uint8_t> dest, int lastIndex, bool quiet);
 
   HidTransport& transport_;
@@ -126,6 +139,8 @@ class DeviceLink {
   uint32_t reportLength_ = 0;
   std::array<uint8_t, kReportLength> report_{};
   std::array<uint8_t, 7> staging_{};
+  bool gone_ = false;
+  int lastAttempts_ = 0;  // attempts the last exchange took
   bool statusFlag_ = false;
   uint32_t modelCode_ = 0;
   std::vector<OpenProblem> openProblems_;

@@ -26,8 +26,12 @@ class HidDevice {
   virtual ~HidDevice() = default;
   // report[0] is the report ID.
   virtual bool SetFeature(std::span<const uint8_t> report) = 0;
-  // report[0] names the report ID to fetch; on failure report is left as it was.
+  // report[0] names the report ID to fetch. A reply shorter than the report
+  // is no reply: it fails and report is left as it was.
   virtual bool GetFeature(std::span<uint8_t> report) = 0;
+  // Whether the system still has the device behind this handle. Asks the
+  // system only; the device is sent nothing.
+  virtual bool Present() { return true; }
 };
 
 struct OpenResult {

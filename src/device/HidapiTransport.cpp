@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -25,7 +26,7 @@ int FeatureLengthOfNode(const std::string& path) {
 
 class HidapiDevice final : public HidDevice {
  public:
-  explicit HidapiDevice(hid_device* handle) : handle_(handle) {}
+  HidapiDevice(hid_device* handle, std::string path) : handle_(handle), path_(std::move(path)) {}
   ~HidapiDevice() override { hid_close(handle_); }
   HidapiDevice(const HidapiDevice&) = delete;
   HidapiDevice& operator=(const HidapiDevice&) = delete;
@@ -34,15 +35,29 @@ class HidapiDevice final : public HidDevice {
     return hid_send_feature_report(handle_, report.data(), report.size()) >= 0;
   }
 
+  // A short reply would leave the request's own tail in the buffer, where
+  // its last byte could pass for a status.
   bool GetFeature(std::span<uint8_t> report) override {
     std::vector<uint8_t> reply(report.begin(), report.end());
-    if (hid_get_feature_report(handle_, reply.data(), reply.size()) < 0) return false;
+    const int received = hid_get_feature_report(handle_, reply.data(), reply.size());
+    if (received < 0 || static_cast<size_t>(received) < report.size()) return false;
     std::copy(reply.begin(), reply.end(), report.begin());
     return true;
   }
 
+  // The node is gone, or the kernel hung up on the open handle: a poll
+  // without waiting tells, at the cost of an input report of our own
+  // handle's queue, which nothing else reads.
+  bool Present() override {
+    if (::access(path_.c_str(), F_OK) != 0) return false;
+    std::array<uint8_t, kInputProbeBytes> input{};
+    return hid_read_timeout(handle_, input.data(), input.size(), 0) >= 0;
+  }
+
  private:
+  static constexpr size_t kInputProbeBytes = 64;
   hid_device* handle_;
+  std::string path_;
 };
 
 }  // namespace
@@ -63,7 +78,7 @@ std::vector<HidInterfaceInfo> HidapiTransport::Enumerate() {
 }
 
 OpenResult HidapiTransport::Open(const std::string& path) {
-  if (hid_device* handle = hid_open_path(path.c_str())) return {std::make_unique<HidapiDevice>(handle), {}};
+  if (hid_device* handle = hid_open_path(path.c_str())) return {std::make_unique<HidapiDevice>(handle, path), {}};
   // hidapi does not say why; ask the node itself.
   std::string reason = "cannot be opened";
   if (::access(path.c_str(), R_OK | W_OK) != 0) reason = std::strerror(errno);

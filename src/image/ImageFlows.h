@@ -23,14 +23,17 @@ enum class ReadOutcome {
   IdentityRejected,  // served model with unexpected identity bytes (Str107)
   WrongModel,        // status flag clear or another model (Str020), device dropped
   ReadFailed,        // the identity or the image could not be read (Str109); nothing shown changed
+  Unplugged,         // the mouse went away during the read (Str100, the no-device state)
   Read,              // the image is on the pages
 };
 
 enum class WriteOutcome {
   NoDevice,     // no mouse open (Str020)
-  GateFailed,   // the mouse refused the transaction or is not served (Str109)
-  Unverified,   // a write or read-back was refused, or bytes still differ (Str109)
-  Verified,     // the mouse holds the working image
+  GateFailed,   // the mouse refused the transaction or is not served (Str109); nothing written
+  Unverified,   // a write or read-back was refused, bytes were not read back, or still differ (Str109)
+  EndRefused,   // verified, but the mouse did not acknowledge the end of the transaction (Str109)
+  Unplugged,    // the mouse went away during the write (Str100, the no-device state)
+  Verified,     // the mouse holds the working image and closed the transaction
 };
 
 enum class ProfileOutcome {
@@ -53,6 +56,8 @@ class ImageFlows final : public WatchListener {
   bool PagesLocked() const { return pagesLocked_; }
   // How the last ReadDevInfo ended, also when a save ran it.
   ReadOutcome LastReadOutcome() const { return lastRead_; }
+  // How the last write to the mouse ended, also when a profile load ran it.
+  WriteOutcome LastWriteOutcome() const { return lastWrite_; }
   // Rev_Manu_ID and Rev_Pro_ID of the global options: a second accepted
   // identity pair beside the one of default image 1.
   void SetReserveIds(int manufacturerId, int productId) { reserveIds_ = {manufacturerId, productId}; }
@@ -96,6 +101,7 @@ class ImageFlows final : public WatchListener {
   void MouseOpened() override { ReadDevInfo(); }
   void MouseLost() override { DeviceLost(); }
   void ProcessMessages() override { host_.ProcessMessages(); }
+  bool ShowsMouseImage() const override { return !state_.noDevice; }
 
  private:
   ReadOutcome IdentifyAndRead();
@@ -107,6 +113,10 @@ class ImageFlows final : public WatchListener {
   void BeginFlow(bool lock);
   void EndFlow(bool unlock);
   WriteOutcome GateAndWrite();
+  // Tells the user how a write ended, after the flow's end.
+  void ReportWrite(WriteOutcome outcome);
+  // The mouse went away in the middle of a flow: the no-device state.
+  void LoseDevice();
   void ShowWorkingImage();
 
   DeviceLink& link_;
@@ -116,6 +126,7 @@ class ImageFlows final : public WatchListener {
   ImageState state_;
   std::pair<int, int> reserveIds_{0, 0};
   ReadOutcome lastRead_ = ReadOutcome::NoAnswer;
+  WriteOutcome lastWrite_ = WriteOutcome::NoDevice;
   bool pagesLocked_ = true;  // the overlays are visible from the window's creation
 };
 

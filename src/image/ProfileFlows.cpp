@@ -21,7 +21,8 @@ ProfileOutcome ImageFlows::Btn_Save_0Click() {
   const std::filesystem::path target = ProfileTarget(*chosen);
   const ReadOutcome read = ReadDevInfo();
   if (read != ReadOutcome::Read) {
-    if (read != ReadOutcome::ReadFailed) Say("Str109");  // a failed read has said so already
+    // a failed or interrupted read has said so already
+    if (read != ReadOutcome::ReadFailed && read != ReadOutcome::Unplugged) Say("Str109");
     return ProfileOutcome::ReadFailed;
   }
   const Status written = WriteFileAtomically(target, state_.workingImage);
@@ -65,7 +66,7 @@ WriteOutcome ImageFlows::MemoToDataBuf_OnClick() {
   host_.ProcessMessages();
   const WriteOutcome outcome = GateAndWrite();
   EndFlow(true);
-  if (outcome != WriteOutcome::Verified) Say("Str109");
+  ReportWrite(outcome);
   return outcome;
 }
 

@@ -17,14 +17,7 @@ constexpr uint16_t kIdentityLength = 2;
 // read position after a refused chunk cannot be trusted. False when an
 // address command was refused or a chunk failed again.
 bool ReadWholeImage(DeviceLink& link, DeviceImage& image) {
-  const TransferResult whole = link.ReadMemory(0, kImageSize, image, kImageSize - 1);
-  if (!whole.accepted) return false;
-  if (whole.failedChunkIndexes.empty()) return true;
-  const int from = whole.failedChunkIndexes.front() * kChunkBytes;
-  const std::span<uint8_t> rest = std::span(image).subspan(from);
-  const TransferResult again = link.ReadMemory(static_cast<uint16_t>(from), static_cast<uint16_t>(rest.size()), rest,
-                                               static_cast<int>(rest.size()) - 1);
-  return again.complete();
+  return link.ReadMemoryChecked(0, kImageSize, image, DeviceLink::Loading::Shown).complete();
 }
 
 }  // namespace
@@ -85,8 +78,17 @@ void ImageFlows::DeviceReady() {
   UnlockPages();
 }
 
+void ImageFlows::LoseDevice() {
+  DeviceLost();
+  link_.DropDevice();
+}
+
 ReadOutcome ImageFlows::IdentifyAndRead() {
   const GateOutcome gate = link_.IdentityGate(DeviceLink::ModelReset::Clear);
+  if (link_.Gone()) {
+    LoseDevice();
+    return ReadOutcome::Unplugged;
+  }
   if (gate == GateOutcome::NoMarker) return ReadOutcome::NoMarker;
   if (!NeedsTransactionEnd(gate)) return ReadOutcome::NoAnswer;
   if (gate == GateOutcome::Rejected) {
@@ -99,8 +101,12 @@ ReadOutcome ImageFlows::IdentifyAndRead() {
   // A failed identity read leaves 0xFF 0xFF, the default pair: it must not
   // pass for an accepted identity.
   std::array<uint8_t, kIdentityLength> identity{};
-  if (!link_.ReadMemoryQuiet(kIdentityAddress, kIdentityLength, identity, kIdentityLength - 1).complete()) {
+  if (!link_.ReadMemoryChecked(kIdentityAddress, kIdentityLength, identity, DeviceLink::Loading::Quiet).complete()) {
     link_.CloseTransaction();
+    if (link_.Gone()) {
+      LoseDevice();
+      return ReadOutcome::Unplugged;
+    }
     Say("Str109");
     return ReadOutcome::ReadFailed;
   }
@@ -111,7 +117,10 @@ ReadOutcome ImageFlows::IdentifyAndRead() {
   const DeviceImage& reference = DefaultImage(1);
   const bool asDefault = identity[0] == reference[kIdentityAddress] && identity[1] == reference[kIdentityAddress + 1];
   const bool asReserve = identity[0] == reserveIds_.first && identity[1] == reserveIds_.second;
-  if (asDefault || asReserve) return Btn_Read() ? ReadOutcome::Read : ReadOutcome::ReadFailed;
+  if (asDefault || asReserve) {
+    if (Btn_Read()) return ReadOutcome::Read;
+    return link_.Gone() ? ReadOutcome::Unplugged : ReadOutcome::ReadFailed;
+  }
 
   host_.EnableDevTimer(false);
   link_.CloseTransaction();
@@ -147,7 +156,11 @@ bool ImageFlows::Btn_Read() {
   host_.ProcessMessages();
   host_.EnableDevTimer(true);
   if (read || !wasLocked) UnlockPages();
-  if (!read) Say("Str109");
+  if (!read && link_.Gone()) {
+    LoseDevice();
+  } else if (!read) {
+    Say("Str109");
+  }
   return read;
 }
 

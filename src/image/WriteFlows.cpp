@@ -1,6 +1,9 @@
 // Writing the pages, a default image or the built-in defaults to the mouse,
 // with read-back verification, and the buttons that start them.
 
+#include <algorithm>
+#include <array>
+#include <optional>
 #include <vector>
 
 #include "image/DefaultImages.h"
@@ -15,10 +18,26 @@ constexpr int kRepairPasses = 3;
 constexpr int kButtonWaitPauses = 11;  // 110 ms
 constexpr int kButtonWaitPauseMs = 10;
 
-std::vector<uint16_t> Mismatches(const DeviceImage& wanted, const DeviceImage& readBack) {
+constexpr const char* kEndRefusedText =
+    "The mouse did not confirm the end of the transfer; it may not have taken the image.";
+
+// Reads the image back and gives the addresses where the mouse does not
+// hold the wanted bytes. A byte that was not read back counts among them:
+// the 0xFF its buffer was filled with proves nothing, least of all where
+// the image itself holds 0xFF. Nothing when the read's address command was
+// refused.
+std::optional<std::vector<uint16_t>> ReadBackMismatches(DeviceLink& link, const DeviceImage& wanted) {
+  DeviceImage readBack;
+  const TransferResult read = link.ReadMemoryChecked(0, kImageSize, readBack, DeviceLink::Loading::Shown);
+  if (!read.accepted) return std::nullopt;
+  std::array<bool, kImageSize> unread{};
+  for (int chunk : read.failedChunkIndexes) {
+    const int from = chunk * kChunkBytes;
+    std::fill(unread.begin() + from, unread.begin() + std::min(from + kChunkBytes, kImageSize), true);
+  }
   std::vector<uint16_t> addresses;
   for (int a = 0; a < kImageSize; ++a) {
-    if (wanted[a] != readBack[a]) addresses.push_back(static_cast<uint16_t>(a));
+    if (unread[a] || wanted[a] != readBack[a]) addresses.push_back(static_cast<uint16_t>(a));
   }
   return addresses;
 }
@@ -48,33 +67,48 @@ void ImageFlows::EndFlow(bool unlock) {
 }
 
 // The transaction around a write. Anything but a verified write is
-// reported, also a mouse that refused the gate.
+// reported, also a mouse that refused the gate. The mouse takes the image
+// with the end of the transaction, so a write whose end was not
+// acknowledged is not counted as done.
 WriteOutcome ImageFlows::GateAndWrite() {
   const GateOutcome gate = link_.IdentityGate();
   WriteOutcome outcome = WriteOutcome::GateFailed;
   if (gate == GateOutcome::Passed) outcome = WriteAndVerify();
-  if (NeedsTransactionEnd(gate)) link_.CloseTransaction();
-  return outcome;
+  if (NeedsTransactionEnd(gate) && !link_.CloseTransaction() && outcome == WriteOutcome::Verified) {
+    outcome = WriteOutcome::EndRefused;
+  }
+  if (link_.Gone()) outcome = WriteOutcome::Unplugged;
+  return lastWrite_ = outcome;
+}
+
+void ImageFlows::ReportWrite(WriteOutcome outcome) {
+  switch (outcome) {
+    case WriteOutcome::Verified:
+    case WriteOutcome::NoDevice: return;
+    case WriteOutcome::Unplugged: LoseDevice(); return;
+    case WriteOutcome::EndRefused:
+      host_.ShowMessage({"Str109", texts_.Text("Str109") + "\n" + kEndRefusedText, MessageStyle::Dialog});
+      return;
+    case WriteOutcome::GateFailed:
+    case WriteOutcome::Unverified: Say("Str109"); return;
+  }
 }
 
 WriteOutcome ImageFlows::WriteAndVerify() {
   host_.ShowLoadingWindow();
   host_.ProcessMessages();
   const DeviceImage& image = state_.workingImage;
-  DeviceImage readBack;
   if (!link_.WriteMemory(0, kImageSize, image).accepted) return WriteOutcome::Unverified;
-  if (!link_.ReadMemory(0, kImageSize, readBack, kImageSize - 1).accepted) return WriteOutcome::Unverified;
-  std::vector<uint16_t> mismatches = Mismatches(image, readBack);
-  for (int pass = 0; pass < kRepairPasses && !mismatches.empty(); ++pass) {
-    for (uint16_t address : mismatches) {
+  std::optional<std::vector<uint16_t>> mismatches = ReadBackMismatches(link_, image);
+  for (int pass = 0; pass < kRepairPasses && mismatches && !mismatches->empty(); ++pass) {
+    for (uint16_t address : *mismatches) {
       if (!link_.WriteMemory(address, 1, std::span(image).subspan(address, 1)).accepted) {
         return WriteOutcome::Unverified;
       }
     }
-    if (!link_.ReadMemory(0, kImageSize, readBack, kImageSize - 1).accepted) return WriteOutcome::Unverified;
-    mismatches = Mismatches(image, readBack);
+    mismatches = ReadBackMismatches(link_, image);
   }
-  return mismatches.empty() ? WriteOutcome::Verified : WriteOutcome::Unverified;
+  return mismatches && mismatches->empty() ? WriteOutcome::Verified : WriteOutcome::Unverified;
 }
 
 WriteOutcome ImageFlows::DownloadParameter() {
@@ -85,7 +119,7 @@ WriteOutcome ImageFlows::DownloadParameter() {
   host_.ApplyPointerSettings();
   const WriteOutcome outcome = GateAndWrite();
   EndFlow(true);
-  if (outcome != WriteOutcome::Verified) Say("Str109");
+  ReportWrite(outcome);
   return outcome;
 }
 
@@ -99,7 +133,7 @@ WriteOutcome ImageFlows::DefaultParameter(int n) {
   DataBufToUI(state_.dataBuf, state_.controls, host_);
   const WriteOutcome outcome = GateAndWrite();
   EndFlow(true);
-  if (outcome != WriteOutcome::Verified) Say("Str109");
+  ReportWrite(outcome);
   return outcome;
 }
 
@@ -121,7 +155,7 @@ WriteOutcome ImageFlows::TLDefaultParameter() {
   DataBufToUI(state_.dataBuf, state_.controls, host_);
   const WriteOutcome outcome = GateAndWrite();
   EndFlow(false);
-  if (outcome != WriteOutcome::Verified) Say("Str109");
+  ReportWrite(outcome);
   return outcome;
 }
 

@@ -19,7 +19,9 @@ enum class AreaImportOutcome {
   NoAnswer,   // the transaction could not be opened or the reply had no marker
   Rejected,   // not the served model: nothing written
   Refused,    // the mouse refused the write or some chunks of it
-  Differs,    // written, but the mouse reads back other bytes
+  Differs,    // written, but the mouse reads back other bytes, or not all of them
+  EndRefused, // read back as written, but the mouse did not acknowledge the end of the transaction
+  Unplugged,  // the mouse went away during the exchange
   Written,
 };
 

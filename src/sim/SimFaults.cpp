@@ -30,6 +30,8 @@ Error Bad(const std::string& text, const char* expected) {
 const char* SimFaultHelp() {
   return "  notready:N          every request answers 'not ready' for N polls first\n"
          "  reject:N[@CODE]     the next N requests (of command CODE) are refused\n"
+         "  advance-on-refusal  a refused data chunk still moves the mouse's position on\n"
+         "  drop:N[@CODE]       the next N requests (of command CODE) are carried out, but their replies are lost\n"
          "  mute                the mouse never answers\n"
          "  stuck:ADDR          the byte at ADDR always reads back wrong\n"
          "  model:BYTE          the status reply carries another model byte\n"
@@ -55,14 +57,19 @@ Status ParseSimFault(const std::string& text, SimFaults& faults) {
     auto n = Number(arg, 0, 1000);
     if (!n) return Bad(text, "expected notready:N");
     faults.notReadyPolls = static_cast<int>(*n);
-  } else if (kind == "reject") {
+  } else if (kind == "advance-on-refusal" && !hasArg) {
+    faults.advanceOnRefusal = true;
+  } else if (kind == "reject" || kind == "drop") {
     const size_t at = arg.find('@');
     auto n = Number(arg.substr(0, at), 0, 1000000);
     std::optional<long> code;
     if (at != std::string_view::npos) code = Number(arg.substr(at + 1), 1, 8);
-    if (!n || (at != std::string_view::npos && !code)) return Bad(text, "expected reject:N or reject:N@CODE (CODE 1..8)");
-    faults.rejectReplies = static_cast<int>(*n);
-    if (code) faults.rejectCommand = static_cast<uint8_t>(*code);
+    if (!n || (at != std::string_view::npos && !code)) {
+      return Bad(text, kind == "reject" ? "expected reject:N or reject:N@CODE (CODE 1..8)"
+                                        : "expected drop:N or drop:N@CODE (CODE 1..8)");
+    }
+    (kind == "reject" ? faults.rejectReplies : faults.dropReplies) = static_cast<int>(*n);
+    if (code) (kind == "reject" ? faults.rejectCommand : faults.dropCommand) = static_cast<uint8_t>(*code);
   } else if (kind == "stuck") {
     auto a = Number(arg, 0, 2047);
     if (!a) return Bad(text, "expected stuck:ADDR with ADDR 0..2047");

@@ -15,6 +15,9 @@ struct SimFaults {
   int notReadyPolls = 0;                 // every request: this many polls answer "not ready" first
   int rejectReplies = 0;                 // the next N matching requests get a refusing status
   std::optional<uint8_t> rejectCommand;  // only this command code counts for rejectReplies
+  bool advanceOnRefusal = false;         // a refused data chunk still moves the read or write position on
+  int dropReplies = 0;                   // the next N matching requests are carried out, their replies lost
+  std::optional<uint8_t> dropCommand;    // only this command code counts for dropReplies
   bool mute = false;                     // no reply fetch ever succeeds
   std::optional<uint16_t> stuckAddress;  // this byte always reads back wrong
   std::optional<uint8_t> modelByte;      // raw model byte of the status reply (default 0x75)

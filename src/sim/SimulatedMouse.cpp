@@ -13,6 +13,12 @@ constexpr uint16_t kOtherVendorId = 0x1D6B;
 
 int Word(const std::array<uint8_t, kReportLength>& r, int at) { return r[at] | (r[at + 1] << 8); }
 
+// An address command's span lies inside the memory.
+bool InRange(const std::array<uint8_t, kReportLength>& r) {
+  const int length = Word(r, 4);
+  return length >= 1 && Word(r, 2) + length <= kMemorySize;
+}
+
 }  // namespace
 
 class SimulatedMouse::Handle final : public HidDevice {
@@ -20,6 +26,7 @@ class SimulatedMouse::Handle final : public HidDevice {
   Handle(SimulatedMouse& mouse, uint64_t generation) : mouse_(mouse), generation_(generation) {}
   bool SetFeature(std::span<const uint8_t> report) override { return mouse_.Receive(report, generation_); }
   bool GetFeature(std::span<uint8_t> report) override { return mouse_.Reply(report, generation_); }
+  bool Present() override { return mouse_.HandleAlive(generation_); }
 
  private:
   SimulatedMouse& mouse_;
@@ -47,6 +54,10 @@ Result<std::unique_ptr<SimulatedMouse>> SimulatedMouse::Create(SimOptions option
   auto mouse = std::make_unique<SimulatedMouse>(options.faults, memory);
   mouse->stateFile_ = options.stateFile;
   mouse->dirty_ = options.stateFile && !std::filesystem::exists(*options.stateFile);
+  // A state file that cannot be kept is said at once, not found out later.
+  if (Status saved = mouse->Save(); !saved) {
+    return Error{saved.error().kind, "the simulated mouse's state cannot be kept: " + saved.error().context};
+  }
   return mouse;
 }
 
@@ -117,6 +128,12 @@ void SimulatedMouse::Plug() {
   plugged_ = true;
 }
 
+bool SimulatedMouse::HandleAlive(uint64_t generation) {
+  std::lock_guard lock(mutex_);
+  CheckUnplug();
+  return Alive(generation);
+}
+
 bool SimulatedMouse::Receive(std::span<const uint8_t> report, uint64_t generation) {
   std::lock_guard lock(mutex_);
   CheckUnplug();
@@ -127,20 +144,45 @@ bool SimulatedMouse::Receive(std::span<const uint8_t> report, uint64_t generatio
   std::copy(report.begin(), report.end(), request.begin());
   log_.push_back({request});
 
-  const bool refused = faults_.rejectReplies > 0 && (!faults_.rejectCommand || *faults_.rejectCommand == request[1]);
-  if (refused) --faults_.rejectReplies;
+  const auto code = static_cast<Command>(request[1]);
+  const bool refused = Matches(faults_.rejectReplies, faults_.rejectCommand, request[1]);
   reply_ = request;
   reply_[kStatusByte] = kRefusedStatus;
-  if (!refused && Perform(request)) reply_[kStatusByte] = kStatusDone;
+  if (refused) {
+    AdvanceAfterRefusal(code);
+  } else if (Perform(request)) {
+    reply_[kStatusByte] = kStatusDone;
+    lastAccepted_ = code;
+  }
+  replyLost_ = Matches(faults_.dropReplies, faults_.dropCommand, request[1]);
   notReadyLeft_ = faults_.notReadyPolls;
   return true;
+}
+
+bool SimulatedMouse::Matches(int& count, const std::optional<uint8_t>& only, uint8_t code) {
+  if (count <= 0 || (only && *only != code)) return false;
+  --count;
+  return true;
+}
+
+void SimulatedMouse::AdvanceAfterRefusal(Command code) {
+  if (!faults_.advanceOnRefusal) return;
+  if (code == Command::ReadDataCmd && readLeft_ > 0) {
+    readAddress_ += kChunkBytes;
+    readLeft_ = std::max(0, readLeft_ - kChunkBytes);
+  } else if (code == Command::WriteDataCmd && writeLeft_ > 0) {
+    writeAddress_ += kChunkBytes;
+    writeLeft_ = std::max(0, writeLeft_ - kChunkBytes);
+  }
 }
 
 bool SimulatedMouse::Reply(std::span<uint8_t> report, uint64_t generation) {
   std::lock_guard lock(mutex_);
   if (!Alive(generation) || faults_.mute || report.size() != kReportLength) return false;
   std::copy(reply_.begin(), reply_.end(), report.begin());
-  if (notReadyLeft_ > 0) {
+  if (replyLost_) {
+    report[kStatusByte] = kStatusNotReady;
+  } else if (notReadyLeft_ > 0) {
     --notReadyLeft_;
     report[kStatusByte] = kStatusNotReady;
   }
@@ -153,20 +195,47 @@ uint8_t SimulatedMouse::ReadByte(int address) const {
   return faults_.stuckAddress == address ? static_cast<uint8_t>(~value) : value;
 }
 
+// Whether a command fits the transaction order at this point. A repeated
+// SystemReloadCmd or EndTransactionCmd is taken again, as a host that lost
+// the reply sends it once more.
+bool SimulatedMouse::InOrder(Command code) const {
+  switch (code) {
+    case Command::BeginTransactionCmd: return true;
+    case Command::StatusQueryCmd: return inTransaction_ && !reloaded_;
+    case Command::ReadAddressCmd:
+    case Command::WriteAddressCmd: return inTransaction_ && statusQueried_ && !reloaded_;
+    case Command::ReadDataCmd: return readLeft_ > 0;
+    case Command::WriteDataCmd: return writeLeft_ > 0;
+    case Command::SystemReloadCmd: return inTransaction_;
+    case Command::EndTransactionCmd:
+      return lastAccepted_ == Command::SystemReloadCmd || lastAccepted_ == Command::EndTransactionCmd;
+  }
+  return false;
+}
+
 // Carries out one request into reply_; false refuses it.
 bool SimulatedMouse::Perform(const std::array<uint8_t, kReportLength>& request) {
   const auto code = static_cast<Command>(request[1]);
-  const bool needsTransaction = request[1] >= 3 && request[1] <= 7;
-  if (needsTransaction && !inTransaction_) return false;
+  if (request[1] < 1 || request[1] > 8 || !InOrder(code)) return false;
 
   switch (code) {
-    case Command::BeginTransactionCmd: inTransaction_ = true; return true;
-    case Command::EndTransactionCmd:
-      inTransaction_ = false;
-      SaveLocked();  // a failed save shows as a stale state file at the next start
+    case Command::BeginTransactionCmd:
+      inTransaction_ = true;
+      statusQueried_ = reloaded_ = false;
+      readLeft_ = writeLeft_ = 0;
       return true;
-    case Command::SystemReloadCmd: return true;
+    case Command::EndTransactionCmd:
+      // A mouse that cannot keep what it was given says so, and stays in
+      // the transaction.
+      if (inTransaction_ && !SaveLocked().ok()) return false;
+      inTransaction_ = false;
+      return true;
+    case Command::SystemReloadCmd:
+      reloaded_ = true;
+      readLeft_ = writeLeft_ = 0;
+      return true;
     case Command::StatusQueryCmd:
+      statusQueried_ = true;
       reply_ = {kReportId,
                 faults_.marker.value_or(kIdentityMarker),
                 static_cast<uint8_t>(faults_.noStatus ? 0 : 1U << kStatusFlagBit),
@@ -177,8 +246,10 @@ bool SimulatedMouse::Perform(const std::array<uint8_t, kReportLength>& request) 
                 0};
       return true;
     case Command::ReadAddressCmd:
+      if (!InRange(request)) return false;
       readAddress_ = Word(request, 2);
       readLeft_ = Word(request, 4);
+      writeLeft_ = 0;
       return true;
     case Command::ReadDataCmd:
       for (int i = 0; i < kChunkBytes; ++i) reply_[1 + i] = i < readLeft_ ? ReadByte(readAddress_ + i) : 0xFF;
@@ -186,8 +257,10 @@ bool SimulatedMouse::Perform(const std::array<uint8_t, kReportLength>& request) 
       readLeft_ = std::max(0, readLeft_ - kChunkBytes);
       return true;
     case Command::WriteAddressCmd:
+      if (!InRange(request)) return false;
       writeAddress_ = Word(request, 2);
       writeLeft_ = Word(request, 4);
+      readLeft_ = 0;
       return true;
     case Command::WriteDataCmd:
       for (int i = 0; i < kChunkBytes && i < writeLeft_; ++i) {

@@ -79,8 +79,13 @@ class SimulatedMouse final : public HidTransport {
 
   bool Receive(std::span<const uint8_t> request, uint64_t generation);
   bool Reply(std::span<uint8_t> report, uint64_t generation);
+  bool HandleAlive(uint64_t generation);
   bool Alive(uint64_t generation) const { return plugged_ && generation == generation_; }
   bool Perform(const std::array<uint8_t, kReportLength>& request);
+  bool InOrder(Command code) const;
+  // Consumes one count of a reject or drop fault that matches the code.
+  static bool Matches(int& count, const std::optional<uint8_t>& only, uint8_t code);
+  void AdvanceAfterRefusal(Command code);
   uint8_t ReadByte(int address) const;
   Status SaveLocked();
   void CheckUnplug();  // the unplug fault takes effect
@@ -98,7 +103,13 @@ class SimulatedMouse final : public HidTransport {
 
   std::array<uint8_t, kReportLength> reply_{};
   int notReadyLeft_ = 0;
+  bool replyLost_ = false;
+  // The transaction order: BeginTransactionCmd, StatusQueryCmd, memory
+  // exchanges, SystemReloadCmd, EndTransactionCmd.
   bool inTransaction_ = false;
+  bool statusQueried_ = false;
+  bool reloaded_ = false;
+  Command lastAccepted_ = Command::EndTransactionCmd;
   int readAddress_ = 0;
   int readLeft_ = 0;
   int writeAddress_ = 0;

@@ -29,6 +29,7 @@ class DeviceLinkTest : public ::testing::Test {
   void OpenInTransaction() {
     Open();
     ASSERT_TRUE(link.SendCommand(C::BeginTransactionCmd));
+    ASSERT_TRUE(link.SendCommand(C::StatusQueryCmd));
     mouse.ClearLog();
     start = clock.NowMs();
   }
@@ -182,6 +183,52 @@ TEST_F(DeviceLinkTest, FailedDataChunkReadsAsFFAndIsCounted) {
   EXPECT_FALSE(result.complete());
   EXPECT_TRUE(std::all_of(dest.begin(), dest.begin() + 6, [](uint8_t b) { return b == 0xFF; }));
   EXPECT_TRUE(std::equal(dest.begin() + 6, dest.end(), mouse.Memory().begin()));
+}
+
+// Faults after which the mouse's read position may have moved past the
+// chunk the host asked for.
+struct ShiftCase {
+  const char* name;
+  void (*arm)(SimFaults&);
+};
+
+class ReadPositionTest : public DeviceLinkTest, public ::testing::WithParamInterface<ShiftCase> {};
+
+TEST_P(ReadPositionTest, ChunkAnsweredOnlyAfterAResendIsReadAgain) {
+  OpenInTransaction();
+  std::vector<uint8_t> dest(48);
+  GetParam().arm(mouse.Faults());
+  // the chunk answered late, and the last one, which the moved position left without bytes
+  EXPECT_EQ(link.ReadMemory(0x80, 48, dest, 47).failedChunkIndexes.front(), 0);
+
+  GetParam().arm(mouse.Faults());
+  mouse.ClearLog();
+  const TransferResult checked = link.ReadMemoryChecked(0x80, 48, dest, DeviceLink::Loading::Shown);
+  EXPECT_TRUE(checked.complete());
+  EXPECT_TRUE(std::equal(dest.begin(), dest.end(), mouse.Memory().begin() + 0x80));
+  EXPECT_EQ(Count(C::ReadAddressCmd), 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, ReadPositionTest,
+    ::testing::Values(ShiftCase{"lostReply", [](SimFaults& f) { f.dropReplies = 1, f.dropCommand = 5; }},
+                      ShiftCase{"refusalThatMovesOn",
+                                [](SimFaults& f) { f.rejectReplies = 1, f.rejectCommand = 5, f.advanceOnRefusal = true; }},
+                      ShiftCase{"noAnswerAtAll", [](SimFaults& f) { f.rejectReplies = 5, f.rejectCommand = 5; }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DeviceLinkTest, VanishedMouseEndsTheTransferAtOnce) {
+  OpenInTransaction();
+  mouse.Faults().unplugAfter = 2 + 1 + 50;  // the transaction, the address command and 50 chunks
+  std::vector<uint8_t> dest(kMemorySize);
+  const TransferResult result = link.ReadMemory(0, kMemorySize, dest, kMemorySize - 1);
+  EXPECT_TRUE(link.Gone());
+  EXPECT_EQ(result.failedChunkIndexes.size(), 342u - 50u);
+  EXPECT_EQ(result.failedChunkIndexes.front(), 50);
+  EXPECT_EQ(Elapsed(), 10 + 50 * 5);  // one refused request, then nothing more is tried
+  EXPECT_FALSE(link.SendCommand(C::SystemReloadCmd));
+  EXPECT_EQ(mouse.Log().size(), 1u + 50u);
+  EXPECT_EQ(Elapsed(), 10 + 50 * 5);
 }
 
 TEST_F(DeviceLinkTest, FetchThatTheSystemRefusesIsNeverTakenForAStatus) {

@@ -10,13 +10,30 @@
 namespace veltrax {
 namespace {
 
+// A handle that counts the feature requests made through it.
+class CountingDevice final : public HidDevice {
+ public:
+  CountingDevice(std::unique_ptr<HidDevice> inner, int& requests) : inner_(std::move(inner)), requests_(requests) {}
+  bool SetFeature(std::span<const uint8_t> report) override { return ++requests_, inner_->SetFeature(report); }
+  bool GetFeature(std::span<uint8_t> report) override { return ++requests_, inner_->GetFeature(report); }
+  bool Present() override { return inner_->Present(); }
+
+ private:
+  std::unique_ptr<HidDevice> inner_;
+  int& requests_;
+};
+
 // The simulated mouse's interfaces, with interface counts that can be
-// scripted to disagree.
+// scripted to disagree, and a count of the feature requests made.
 class ScriptedCounts final : public HidTransport {
  public:
   explicit ScriptedCounts(SimulatedMouse& mouse) : mouse_(mouse) {}
   std::vector<HidInterfaceInfo> Enumerate() override { return mouse_.Enumerate(); }
-  OpenResult Open(const std::string& path) override { return mouse_.Open(path); }
+  OpenResult Open(const std::string& path) override {
+    OpenResult opened = mouse_.Open(path);
+    if (opened.device) opened.device = std::make_unique<CountingDevice>(std::move(opened.device), requests);
+    return opened;
+  }
   int CountOpenable() override {
     if (counts.empty()) return mouse_.CountOpenable();
     const int next = counts.front();
@@ -24,16 +41,27 @@ class ScriptedCounts final : public HidTransport {
     return next;
   }
   std::deque<int> counts;
+  int requests = 0;
 
  private:
   SimulatedMouse& mouse_;
 };
 
+// Takes every mouse it is given: an opened mouse is shown until it is lost.
 struct Listener final : WatchListener {
   std::vector<std::string> calls;
   std::function<void()> onMessages;
-  void MouseOpened() override { calls.push_back("opened"); }
-  void MouseLost() override { calls.push_back("lost"); }
+  bool shown = false;
+  bool accepts = true;  // false: the opened mouse's identification fails
+  void MouseOpened() override {
+    calls.push_back("opened");
+    shown = accepts;
+  }
+  void MouseLost() override {
+    calls.push_back("lost");
+    shown = false;
+  }
+  bool ShowsMouseImage() const override { return shown; }
   void ProcessMessages() override {
     if (onMessages) onMessages();
   }
@@ -106,6 +134,40 @@ TEST_F(WatchTest, ReplacedMouseHandleCountsAsLost) {
   mouse.Faults().extraInterfaces = 0;
   watch.DevTimerTimer();
   EXPECT_EQ(listener.calls, (std::vector<std::string>{"opened", "lost"}));
+}
+
+TEST_F(WatchTest, PresenceIsToldWithoutAFeatureRequest) {
+  mouse.Faults().extraInterfaces = 2;
+  watch.DevTimerTimer();
+  transport.requests = 0;
+  mouse.Faults().extraInterfaces = 1;  // another device leaves
+  watch.DevTimerTimer();
+  mouse.Faults().extraInterfaces = 3;  // and others arrive
+  watch.DevTimerTimer();
+  EXPECT_EQ(listener.calls, std::vector<std::string>{"opened"});
+  EXPECT_EQ(transport.requests, 0);
+}
+
+TEST_F(WatchTest, OpenedMouseThatWasNeverAcceptedIsSearchedForAgain) {
+  listener.accepts = false;
+  mouse.Faults().extraInterfaces = 1;
+  watch.DevTimerTimer();
+  ASSERT_TRUE(link.IsOpen());
+  listener.accepts = true;
+  mouse.Faults().extraInterfaces = 2;
+  watch.DevTimerTimer();
+  EXPECT_EQ(listener.calls, (std::vector<std::string>{"opened", "opened"}));
+  EXPECT_TRUE(listener.shown);
+}
+
+TEST_F(WatchTest, LossIsNotAnnouncedAgainWhileNothingIsShown) {
+  mouse.Unplug();
+  mouse.Faults().extraInterfaces = 2;
+  watch.DevTimerTimer();
+  mouse.Faults().extraInterfaces = 1;
+  watch.DevTimerTimer();
+  EXPECT_EQ(listener.calls, std::vector<std::string>{"lost"});
+  EXPECT_EQ(watch.PreviousCount(), 1);
 }
 
 TEST_F(WatchTest, DisagreeingCountsDoNothing) {

@@ -20,10 +20,12 @@ struct RecordingHost final : FlowHost {
   std::vector<std::string> events;
   std::vector<Message> messages;
   std::optional<std::filesystem::path> saveFile, openFile;
-  std::function<void()> afterTransfer;
-  std::function<void()> onPointerSettings;  // called when a memory exchange's last chunk is done
+  std::function<void()> afterTransfer;  // called when a memory exchange's last chunk is done
+  std::function<void(int done, int total)> onChunk;
+  std::function<void()> onPointerSettings;
 
   void ChunkDone(int done, int total) override {
+    if (onChunk) onChunk(done, total);
     if (done == total && afterTransfer) afterTransfer();
   }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "FlowFixture.h"
 #include "image/FieldTables.h"
@@ -11,6 +12,8 @@ namespace veltrax {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
 
 TEST_F(FlowTest, FoundMouseIsIdentifiedReadAndShown) {
   mouse.Memory()[0x007] = 9;  // level 2 at 4800
@@ -167,6 +170,68 @@ TEST_F(FlowTest, RefusedWriteOrGateIsReported) {
     EXPECT_LT(pointer, message) << c.name;
     mouse.Faults() = SimFaults{};
     link.DropDevice();
+  }
+}
+
+TEST_F(FlowTest, BytesThatWereNotReadBackAreNoVerification) {
+  Ready();
+  // Old macros on the mouse, erased macro memory in the image; from chunk
+  // 43 (0x102) on, the link loses the write's answers, then the reads'.
+  std::fill(mouse.Memory().begin() + 0x100, mouse.Memory().end(), 0x11);
+  DeviceImage image = DefaultImage(1);
+  std::fill(image.begin() + 0x100, image.end(), 0xFF);
+  flows.State().workingImage = image;
+  int transfer = 0;
+  host.onChunk = [&](int done, int total) {
+    if (done == 43 && transfer <= 1) {
+      mouse.Faults().rejectReplies = 1 << 30;
+      mouse.Faults().rejectCommand = transfer == 0 ? 7 : 5;
+    }
+    if (done == total && transfer++ == 0) mouse.Faults().rejectReplies = 0;
+  };
+  EXPECT_EQ(flows.MemoToDataBuf_OnClick(), WriteOutcome::Unverified);
+  EXPECT_THAT(host.MessageIds(), ElementsAre("Str109"));
+}
+
+TEST_F(FlowTest, WriteCountsOnlyWhenTheMouseEndedTheTransaction) {
+  for (uint8_t code : {8, 2}) {
+    Ready();
+    host.messages.clear();
+    mouse.Faults().rejectReplies = 5;
+    mouse.Faults().rejectCommand = code;
+    EXPECT_EQ(flows.DownloadParameter(), WriteOutcome::EndRefused) << int(code);
+    EXPECT_EQ(mouse.Memory(), DefaultImage(1));
+    ASSERT_THAT(host.MessageIds(), ElementsAre("Str109"));
+    EXPECT_THAT(host.messages[0].text, StartsWith("Fail\n"));
+    EXPECT_THAT(host.messages[0].text, HasSubstr("may not have taken the image"));
+    mouse.Faults() = SimFaults{};
+    link.DropDevice();
+  }
+}
+
+TEST_F(FlowTest, UnpluggedMouseEndsTheFlowAtOnce) {
+  struct Case {
+    const char* name;
+    std::function<void(ImageFlows&)> run;
+  };
+  const Case cases[] = {
+      {"apply", [](ImageFlows& f) { EXPECT_EQ(f.DownloadParameter(), WriteOutcome::Unplugged); }},
+      {"restore", [](ImageFlows& f) { EXPECT_EQ(f.DefaultParameter(2), WriteOutcome::Unplugged); }},
+      {"read", [](ImageFlows& f) { EXPECT_EQ(f.ReadDevInfo(), ReadOutcome::Unplugged); }},
+  };
+  for (const Case& c : cases) {
+    mouse.Plug();
+    Ready();
+    host.onChunk = [&](int done, int) {
+      if (done == 100) mouse.Unplug();
+    };
+    const int64_t start = clock.NowMs();
+    c.run(flows);
+    EXPECT_LT(clock.NowMs() - start, 2500) << c.name;  // 99 chunks and no retries of a vanished mouse
+    EXPECT_THAT(host.MessageIds(), ElementsAre("Str100")) << c.name;
+    EXPECT_FALSE(link.IsOpen()) << c.name;
+    EXPECT_TRUE(flows.PagesLocked()) << c.name;
+    host.onChunk = nullptr;
   }
 }
 

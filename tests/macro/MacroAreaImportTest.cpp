@@ -68,6 +68,30 @@ TEST_F(MacroAreaImportTest, AByteThatReadsBackWrongIsReported) {
   EXPECT_EQ(WriteMacroArea(link, area), AreaImportOutcome::Differs);
 }
 
+TEST_F(MacroAreaImportTest, OnlyAnAreaReadBackWholeAndClosedCountsAsWritten) {
+  struct Case {
+    const char* name;
+    void (*arm)(SimFaults&);
+    AreaImportOutcome outcome;
+  };
+  const Case cases[] = {
+      {"late answer, stored anyway", [](SimFaults& f) { f.dropReplies = 1, f.dropCommand = 7; },
+       AreaImportOutcome::Refused},
+      {"read-back answered late once", [](SimFaults& f) { f.dropReplies = 1, f.dropCommand = 5; },
+       AreaImportOutcome::Written},
+      {"end refused", [](SimFaults& f) { f.rejectReplies = 5, f.rejectCommand = 2; }, AreaImportOutcome::EndRefused},
+      {"unplugged", [](SimFaults& f) { f.unplugAfter = 100; }, AreaImportOutcome::Unplugged},
+  };
+  for (const Case& c : cases) {
+    SimulatedMouse fresh;
+    DeviceLink freshLink(fresh, clock);
+    uint32_t version = kRequiredRelease;
+    ASSERT_TRUE(freshLink.OpenDevice(kServedVendorId, kServedProductId, version));
+    c.arm(fresh.Faults());
+    EXPECT_EQ(WriteMacroArea(freshLink, area), c.outcome) << c.name;
+  }
+}
+
 TEST(MacroAreaFileTest, OnlyAWholeMacroAreaIsTaken) {
   EXPECT_FALSE(MacroAreaOfFile(std::vector<uint8_t>(1791)));
   EXPECT_FALSE(MacroAreaOfFile(std::vector<uint8_t>(2048, 0xFF)));

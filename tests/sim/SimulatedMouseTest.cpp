@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
 #include <vector>
 
 #include "base/FileIo.h"
@@ -48,7 +49,76 @@ TEST(SimulatedMouseTest, MemoryCommandsOutsideATransactionAreRefused) {
     EXPECT_EQ(raw.Exchange(Request(c))[7], SimulatedMouse::kRefusedStatus) << int(c);
   }
   EXPECT_EQ(raw.Exchange(Request(Command::BeginTransactionCmd))[7], kStatusDone);
+  EXPECT_EQ(raw.Exchange(Request(Command::StatusQueryCmd))[7], kStatusDone);
   EXPECT_EQ(raw.Exchange(Request(Command::ReadAddressCmd, 0, 0, 6, 0))[7], kStatusDone);
+}
+
+// A request and the status the mouse must answer it with.
+struct Step {
+  std::array<uint8_t, 8> request;
+  uint8_t status;
+};
+
+struct OrderCase {
+  const char* name;
+  std::vector<Step> steps;
+};
+
+constexpr uint8_t kDone = kStatusDone;
+constexpr uint8_t kRefused = SimulatedMouse::kRefusedStatus;
+const Step kBegin{Request(Command::BeginTransactionCmd), kDone};
+const Step kQuery{Request(Command::StatusQueryCmd), kDone};
+const Step kReload{Request(Command::SystemReloadCmd), kDone};
+
+class TransactionOrderTest : public ::testing::TestWithParam<OrderCase> {};
+
+TEST_P(TransactionOrderTest, OnlyTheDescribedOrderIsAnswered) {
+  SimulatedMouse mouse;
+  RawHandle raw(mouse);
+  int n = 0;
+  for (const Step& step : GetParam().steps) {
+    EXPECT_EQ(raw.Exchange(step.request)[7], step.status) << "step " << n;
+    ++n;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TransactionOrderTest,
+    ::testing::Values(
+        OrderCase{"readDataWithoutAddress", {kBegin, kQuery, {Request(Command::ReadDataCmd), kRefused}}},
+        OrderCase{"writeDataWithoutAddress", {kBegin, kQuery, {{4, 7, 1, 2, 3, 4, 5, 6}, kRefused}}},
+        OrderCase{"dataPastTheAnnouncedLength",
+                  {kBegin, kQuery, {Request(Command::ReadAddressCmd, 0, 0, 6, 0), kDone},
+                   {Request(Command::ReadDataCmd), kDone}, {Request(Command::ReadDataCmd), kRefused}}},
+        OrderCase{"addressBeyondTheMemory",
+                  {kBegin, kQuery, {Request(Command::ReadAddressCmd, 0xFF, 0x07, 2, 0), kRefused},
+                   {Request(Command::WriteAddressCmd, 0x00, 0x08, 1, 0), kRefused},
+                   {Request(Command::ReadAddressCmd, 0xFF, 0x07, 1, 0), kDone}}},
+        OrderCase{"emptyLength", {kBegin, kQuery, {Request(Command::WriteAddressCmd, 0, 0, 0, 0), kRefused}}},
+        OrderCase{"addressBeforeTheStatusQuery", {kBegin, {Request(Command::ReadAddressCmd, 0, 0, 6, 0), kRefused}}},
+        OrderCase{"memoryAfterTheReload",
+                  {kBegin, kQuery, kReload, {Request(Command::ReadAddressCmd, 0, 0, 6, 0), kRefused},
+                   {Request(Command::StatusQueryCmd), kRefused}}},
+        OrderCase{"endWithoutTheReload", {kBegin, kQuery, {Request(Command::EndTransactionCmd), kRefused}}},
+        OrderCase{"reloadOutsideATransaction", {{Request(Command::SystemReloadCmd), kRefused}}},
+        OrderCase{"repeatedReloadAndEnd",
+                  {kBegin, kQuery, kReload, kReload, {Request(Command::EndTransactionCmd), kDone},
+                   {Request(Command::EndTransactionCmd), kDone}}},
+        OrderCase{"unknownCode", {kBegin, {{4, 9, 0, 0, 0, 0, 0, 0}, kRefused}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SimulatedMouseTest, LostReplyLeavesTheRequestCarriedOut) {
+  SimulatedMouse mouse;
+  mouse.Faults().dropReplies = 1;
+  mouse.Faults().dropCommand = static_cast<uint8_t>(Command::WriteDataCmd);
+  RawHandle raw(mouse);
+  raw.Exchange(Request(Command::BeginTransactionCmd));
+  raw.Exchange(Request(Command::StatusQueryCmd));
+  raw.Exchange(Request(Command::WriteAddressCmd, 0x10, 0, 12, 0));
+  EXPECT_EQ(raw.Exchange({4, 7, 1, 2, 3, 4, 5, 6})[7], kStatusNotReady);
+  EXPECT_EQ(raw.Exchange({4, 7, 1, 2, 3, 4, 5, 6})[7], kStatusDone);  // the host's resend lands one chunk on
+  const std::array<uint8_t, 12> expected{1, 2, 3, 4, 5, 6, 1, 2, 3, 4, 5, 6};
+  EXPECT_TRUE(std::equal(expected.begin(), expected.end(), mouse.Memory().begin() + 0x10));
 }
 
 TEST(SimulatedMouseTest, StuckByteReadsBackWrongWhateverIsWritten) {
@@ -59,7 +129,7 @@ TEST(SimulatedMouseTest, StuckByteReadsBackWrongWhateverIsWritten) {
   DeviceLink link(mouse, clock);
   uint32_t version = kRequiredRelease;
   ASSERT_TRUE(link.OpenDevice(kServedVendorId, kServedProductId, version));
-  ASSERT_TRUE(link.SendCommand(Command::BeginTransactionCmd));
+  ASSERT_EQ(link.IdentityGate(), GateOutcome::Passed);
   const std::vector<uint8_t> value{0x42};
   ASSERT_TRUE(link.WriteMemory(100, 1, value));
   std::vector<uint8_t> back(1);
@@ -96,8 +166,10 @@ TEST_F(StateFileTest, MemoryWrittenInOneRunIsThereInTheNext) {
     EXPECT_EQ(mouse.value()->Memory()[0], 0x5A);
     RawHandle raw(*mouse.value());
     raw.Exchange(Request(Command::BeginTransactionCmd));
+    raw.Exchange(Request(Command::StatusQueryCmd));
     raw.Exchange(Request(Command::WriteAddressCmd, 10, 0, 1, 0));
     raw.Exchange({4, 7, 0x33, 0, 0, 0, 0, 0});
+    raw.Exchange(Request(Command::SystemReloadCmd));
     raw.Exchange(Request(Command::EndTransactionCmd));
     EXPECT_EQ(ReadWholeFile(*options.stateFile).value().at(10), 0x33);  // kept at the end of the transaction
   }
@@ -106,6 +178,30 @@ TEST_F(StateFileTest, MemoryWrittenInOneRunIsThereInTheNext) {
   ASSERT_TRUE(again);
   EXPECT_EQ(again.value()->Memory()[10], 0x33);
   EXPECT_EQ(again.value()->Memory()[11], 0x5A);
+}
+
+TEST_F(StateFileTest, StateThatCannotBeKeptIsSaid) {
+  // A state file whose folder is a file cannot even be created.
+  ASSERT_TRUE(WriteFileAtomically(folder / "plain", std::vector<uint8_t>{1}));
+  options.stateFile = folder / "plain" / "mouse.bin";
+  auto refused = SimulatedMouse::Create(options);
+  ASSERT_FALSE(refused);
+  EXPECT_NE(refused.error().context.find("cannot be kept"), std::string::npos) << refused.error().context;
+
+  // One whose folder goes away: the end of a writing transaction is refused.
+  fs::create_directory(folder / "kept");
+  options.stateFile = folder / "kept" / "mouse.bin";
+  auto mouse = SimulatedMouse::Create(options);
+  ASSERT_TRUE(mouse);
+  fs::rename(folder / "kept", folder / "moved");
+  RawHandle raw(*mouse.value());
+  for (const auto& request : {Request(Command::BeginTransactionCmd), Request(Command::StatusQueryCmd),
+                              Request(Command::WriteAddressCmd, 10, 0, 1, 0), std::array<uint8_t, 8>{4, 7, 0x33},
+                              Request(Command::SystemReloadCmd)}) {
+    EXPECT_EQ(raw.Exchange(request)[7], kStatusDone);
+  }
+  EXPECT_EQ(raw.Exchange(Request(Command::EndTransactionCmd))[7], SimulatedMouse::kRefusedStatus);
+  EXPECT_FALSE(mouse.value()->Save());
 }
 
 TEST_F(StateFileTest, StateFileOfAnotherSizeIsRefused) {
@@ -138,6 +234,10 @@ INSTANTIATE_TEST_SUITE_P(Texts, ParseSimFaultTest,
                                            FaultText{"identity:1,2", true}, FaultText{"identity:1", false},
                                            FaultText{"unplug:10", true}, FaultText{"unplug:-1", false},
                                            FaultText{"extra-interfaces:3", true}, FaultText{"buttons:0x1FF", true},
+                                           FaultText{"drop:2", true}, FaultText{"drop:3@5", true},
+                                           FaultText{"drop:1@9", false}, FaultText{"drop", false},
+                                           FaultText{"advance-on-refusal", true},
+                                           FaultText{"advance-on-refusal:1", false},
                                            FaultText{"notready:", false}, FaultText{"notready:3x", false},
                                            FaultText{"bogus", false}));
 

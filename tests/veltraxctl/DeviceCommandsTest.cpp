@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FailCase{"otherModel", "--sim-fault=model:0x35", "read", "not a served model"},
                       FailCase{"noMarker", "--sim-fault=marker:0x55", "read", "identity marker"},
                       FailCase{"readAddressRefused", "--sim-fault=reject:5@4", "read", "refused the read"},
-                      FailCase{"damagedChunk", "--sim-fault=reject:5@5", "read", "left a chunk unanswered"},
+                      FailCase{"damagedChunk", "--sim-fault=reject:10@5", "read", "left a chunk unanswered"},
                       FailCase{"unplugged", "--sim-fault=unplug:0", "read", "no VELTRAX mouse found"},
                       FailCase{"infoStatusFlagClear", "--sim-fault=nostatus", "info", "not a served model"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -93,6 +93,39 @@ TEST_F(ImageCommandsTest, StuckByteEndsWriteWithFail) {
   EXPECT_EQ(repairs, 3);
 }
 
+TEST_F(ImageCommandsTest, WriteInterruptedByUnpluggingSaysSoAtOnce) {
+  DeviceImage image = DefaultImage(1);
+  std::fill(image.begin() + 0x100, image.end(), 0xFF);  // erased macro memory reads like no answer
+  auto run = RunCtl(Sim("--sim-fault=unplug:400") + "write " + File("p.bin", image));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out.find("verified"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("the mouse was unplugged during the write"), std::string::npos) << run.out;
+}
+
+TEST_F(ImageCommandsTest, WriteWhoseEndTheMouseRefusedIsNoSuccess) {
+  auto run = RunCtl(Sim("--sim-fault=reject:5@8") + "write " + File("p.bin", DefaultImage(1)));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.out.find("may not have taken the image"), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("verified"), std::string::npos) << run.out;
+}
+
+TEST_F(ImageCommandsTest, WriteRefusedBeforeAnythingWasWrittenSaysSo) {
+  const std::string file = File("p.bin", DefaultImage(1));
+  for (const char* fault : {"mute", "marker:0x55", "model:0x35", "nostatus"}) {
+    auto run = RunCtl(Sim(std::string("--sim-fault=") + fault) + "write " + file);
+    EXPECT_EQ(run.status, 1) << fault;
+    EXPECT_NE(run.out.find("nothing written"), std::string::npos) << fault << ": " << run.out;
+    EXPECT_EQ(run.out.find("does not hold"), std::string::npos) << fault << ": " << run.out;
+  }
+}
+
+TEST_F(ImageCommandsTest, SimulatedStateThatCannotBeKeptIsReported) {
+  File("plain", DefaultImage(1));
+  auto run = RunCtl("--simulate=" + (folder / "plain" / "mouse.bin").string() + " info");
+  EXPECT_NE(run.status, 0);
+  EXPECT_NE(run.out.find("state cannot be kept"), std::string::npos) << run.out;
+}
+
 TEST_F(ImageCommandsTest, WriteRefusesWhatIsNoProfile) {
   DeviceImage zeros{};
   auto run = RunCtl(Sim() + "write " + File("z.bin", zeros));

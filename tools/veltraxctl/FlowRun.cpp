@@ -47,6 +47,7 @@ void ExplainRead(ReadOutcome outcome, std::ostream& err) {
     case ReadOutcome::ReadFailed:
       err << "veltraxctl: the mouse refused the read or left a chunk unanswered twice\n";
       break;
+    case ReadOutcome::Unplugged: err << "veltraxctl: the mouse was unplugged during the read\n"; break;
     case ReadOutcome::IdentityRejected:
     case ReadOutcome::Read: break;
   }
@@ -57,6 +58,10 @@ int WriteResult(WriteOutcome outcome, const std::string& what, std::ostream& out
     case WriteOutcome::Verified: out << what << " written to the mouse and verified\n"; return 0;
     case WriteOutcome::GateFailed: err << "veltraxctl: the mouse refused the transaction; nothing written\n"; break;
     case WriteOutcome::Unverified: err << "veltraxctl: the mouse does not hold " << what << "\n"; break;
+    case WriteOutcome::EndRefused: err << "veltraxctl: the mouse may not hold " << what << "\n"; break;
+    case WriteOutcome::Unplugged:
+      err << "veltraxctl: the mouse was unplugged during the write; it may hold part of " << what << "\n";
+      break;
     case WriteOutcome::NoDevice: break;
   }
   return 1;

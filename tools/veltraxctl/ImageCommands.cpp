@@ -177,8 +177,8 @@ int WriteCommand(Session& session, const std::string& file, std::ostream& out, s
   FlowRun run(session, err);
   run.host.file = file;
   switch (run.flows.Btn_Load_0Click()) {
-    case ProfileOutcome::Verified: out << file << " written to the mouse and verified\n"; return 0;
-    case ProfileOutcome::Unverified: err << "veltraxctl: the mouse does not hold " << file << "\n"; return 1;
+    case ProfileOutcome::Verified:
+    case ProfileOutcome::Unverified: return WriteResult(run.flows.LastWriteOutcome(), file, out, err);
     default: return 1;
   }
 }

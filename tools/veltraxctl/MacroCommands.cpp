@@ -110,6 +110,9 @@ const char* AreaOutcomeText(AreaImportOutcome outcome) {
     case AreaImportOutcome::Rejected: return "the mouse is not a served model; nothing written";
     case AreaImportOutcome::Refused: return "the mouse refused the write; its macros may be incomplete";
     case AreaImportOutcome::Differs: return "the mouse reads back other bytes than were written";
+    case AreaImportOutcome::EndRefused:
+      return "the mouse did not confirm the end of the transfer; it may not have taken the macros";
+    case AreaImportOutcome::Unplugged: return "the mouse was unplugged; its macros may be incomplete";
     case AreaImportOutcome::Written: break;
   }
   return "";

@@ -23,7 +23,16 @@ int RunWithSession(const GlobalOptions& options, const std::function<int(Session
     std::cerr << "veltraxctl: " << session.error().context << "\n";
     return 2;
   }
-  return command(*session.value());
+  int status = command(*session.value());
+  // The simulated mouse keeps its memory at the end of every transaction;
+  // a failure there must not pass unnoticed.
+  if (veltrax::SimulatedMouse* mouse = session.value()->Simulated()) {
+    if (veltrax::Status saved = mouse->Save(); !saved) {
+      std::cerr << "veltraxctl: the simulated mouse's state was not kept: " << saved.error().context << "\n";
+      status = 1;
+    }
+  }
+  return status;
 }
 
 }  // namespace
