@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "gui/SkinButton.h"
 #include "gui/SkinFont.h"
@@ -46,6 +47,47 @@ QPoint At(const LayoutTable& layout, const std::string& key) {
   return {layout.IntOr(key + "_X", 0), layout.IntOr(key + "_Y", 0)};
 }
 
+// A modifier box drawn with the skin's check pictures (CbS_D off, CbS_E on)
+// and its caption beside it; the whole of it takes the click.
+class PictureCheckBox : public QCheckBox {
+ public:
+  PictureCheckBox(const QString& caption, QPixmap off, QPixmap on, QColor text, QWidget* parent)
+      : QCheckBox(caption, parent), off_(std::move(off)), on_(std::move(on)), text_(std::move(text)) {}
+
+  QSize sizeHint() const override {
+    return {kPicture + kGap + fontMetrics().horizontalAdvance(text()) + 2, std::max(kPicture, fontMetrics().height())};
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    const int top = (height() - kPicture) / 2;
+    const QPixmap& picture = isChecked() ? on_ : off_;
+    painter.setPen(text_);
+    if (picture.isNull()) {
+      painter.drawRect(0, top, kPicture - 1, kPicture - 1);
+      if (isChecked()) painter.fillRect(3, top + 3, kPicture - 6, kPicture - 6, text_);
+    } else {
+      painter.drawPixmap(0, top, picture);
+    }
+    const QRect caption(kPicture + kGap, 0, width() - kPicture - kGap, height());
+    painter.setFont(font());
+    painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, text());
+    if (hasFocus()) {
+      painter.setPen(QPen(text_, 1, Qt::DotLine));
+      painter.drawRect(caption.adjusted(-2, 0, -1, -1));
+    }
+  }
+  bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+
+ private:
+  static constexpr int kPicture = 16;
+  static constexpr int kGap = 4;
+  QPixmap off_;
+  QPixmap on_;
+  QColor text_;
+};
+
 }  // namespace
 
 ComboKeyField::ComboKeyField(QWidget* parent) : QLineEdit(parent) {
@@ -56,6 +98,11 @@ ComboKeyField::ComboKeyField(QWidget* parent) : QLineEdit(parent) {
 }
 
 void ComboKeyField::keyPressEvent(QKeyEvent* event) {
+  // Escape goes to the dialog, which closes.
+  if (event->key() == Qt::Key_Escape) {
+    event->ignore();
+    return;
+  }
   event->accept();
   const Qt::KeyboardModifiers held = event->modifiers();
   emit KeyPressed(VirtualKeyOf(*event), {held.testFlag(Qt::ShiftModifier), held.testFlag(Qt::ControlModifier),
@@ -80,12 +127,13 @@ ComboKeyDialog::ComboKeyDialog(QWidget* parent, const LayoutTable& layout, const
 
 void ComboKeyDialog::BuildControls(const LayoutTable& layout, const TextTable& texts, const QString& fontName) {
   const int size = layout.IntOr("Size_K", 9);
-  const QString color = CssColor(layout, "Color_K", 0xFFFFFF);
+  const QColor text = ColorOf(layout, "Color_K", 0xFFFFFF);
 
   auto* title = new QLabel(FromUtf8(texts.Text("Str500")), this);
   title->setObjectName(QStringLiteral("lbl_Assembly"));
   title->setFont(SkinFont(fontName, size + 5));
-  title->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(color));
+  const QString titleColor = CssColor(layout, "Color_K", 0xFFFFFF);
+  title->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(titleColor));
   title->move(At(layout, "AKT"));
   title->adjustSize();
 
@@ -98,17 +146,16 @@ void ComboKeyDialog::BuildControls(const LayoutTable& layout, const TextTable& t
 
   for (size_t i = 0; i < kBoxes.size(); ++i) {
     const BoxPlace& place = kBoxes[i];
-    auto* box = new QCheckBox(QString::fromLatin1(place.caption), this);
+    auto* box = new PictureCheckBox(QString::fromLatin1(place.caption), pictures_(QStringLiteral("CbS_D")),
+                                    pictures_(QStringLiteral("CbS_E")), text, this);
     box->setObjectName(QString::fromLatin1(place.name));
     box->setFont(SkinFont(fontName, size));
-    box->setStyleSheet(QStringLiteral("QCheckBox { color: %1; background: transparent; }").arg(color));
     box->move(At(layout, place.key));
     box->adjustSize();
     connect(box, &QCheckBox::toggled, this, [this, place](bool ticked) { OnBox(place.modifier, ticked); });
     boxes_[i] = box;
   }
 
-  const QColor buttonText = ColorOf(layout, "Color_K", 0xFFFFFF);
   const QFont buttonFont = SkinFont(fontName, size + 1);
   const QPoint confirmAt = At(layout, "AK_Cfm");
   const QPoint clearAt = At(layout, "AK_Clear");
@@ -119,7 +166,7 @@ void ComboKeyDialog::BuildControls(const LayoutTable& layout, const TextTable& t
   confirm->SetCaption(FromUtf8(texts.Text("Str501")));
   clear->SetCaption(FromUtf8(texts.Text("Str502")));
   for (SkinButton* button : {confirm, clear}) {
-    button->SetTextColor(buttonText);
+    button->SetTextColor(text);
     button->setFont(buttonFont);
   }
   connect(confirm, &SkinButton::Clicked, this, &ComboKeyDialog::Confirm);

@@ -25,9 +25,9 @@ namespace veltrax::gui {
 
 class SkinButton;
 
-// The text field: every key press (but Tab, which moves the focus) goes to
-// the dialog as a virtual key with the held modifiers, Escape and Enter
-// included, as they are keys a combination may hold.
+// The text field: every key press goes to the dialog as a virtual key with
+// the held modifiers, Enter included; only Tab (which moves the focus) and
+// Escape (which closes the dialog) are not taken as keys.
 class ComboKeyField : public QLineEdit {
   Q_OBJECT
 
@@ -48,7 +48,7 @@ class ComboKeyDialog : public QDialog {
  public:
   using PictureSource = std::function<QPixmap(const QString&)>;
   // Laid out from group K of the layout, captioned from the texts, in the
-  // language's font. Escape closes it from anywhere but the text field.
+  // language's font. Escape closes it without a result.
   ComboKeyDialog(QWidget* parent, const LayoutTable& layout, const TextTable& texts, const QString& fontName,
                  PictureSource pictures);
 
