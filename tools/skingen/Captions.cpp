@@ -14,7 +14,6 @@ Captions English(const QString& dpi, const QString& product) {
   c.keysHint = "Click a button's label to choose its function.";
   c.dpiTitle = dpi + " LEVELS";
   c.dpiLevels = "Levels";
-  c.dpiHint = "Tick a level to make it the current one; click a bar segment to set its " + dpi + ".";
   c.fireTitle = "FIRE KEY";
   c.fireShots = "Shots per press";
   c.fireInterval = QString::fromUtf8("Interval (× 8 ms)");
@@ -43,7 +42,6 @@ Captions English(const QString& dpi, const QString& product) {
   c.keyModeColors = "KEY MODE COLOURS";
   c.modeA = "Mode A";
   c.modeB = "Mode B";
-  c.colorHint = "Click a swatch to choose the colour the mouse shows in each key mode.";
   c.library = "MACRO LIBRARY";
   c.events = "EVENTS";
   c.recording = "RECORDING";
@@ -53,8 +51,6 @@ Captions English(const QString& dpi, const QString& product) {
   c.ms = "ms";
   c.releaseStop = "Release key: stop";
   c.releaseContinue = "Release key: continue";
-  c.macroHint = "Pick a macro, press Record, type the keys, then press Stop. "
-                "Right-click an event to edit, delete or insert.";
   return c;
 }
 
@@ -69,7 +65,6 @@ Captions TraditionalChinese() {
   c.keysHint = QString::fromUtf8("按一下按鍵名稱即可選擇其功能。");
   c.dpiTitle = QString::fromUtf8("DPI 段位");
   c.dpiLevels = QString::fromUtf8("段數");
-  c.dpiHint = QString::fromUtf8("勾選一個段位設為目前段位；按一下刻度即可設定該段的 DPI。");
   c.fireTitle = QString::fromUtf8("連發鍵");
   c.fireShots = QString::fromUtf8("每次連發次數");
   c.fireInterval = QString::fromUtf8("間隔（× 8 毫秒）");
@@ -98,7 +93,6 @@ Captions TraditionalChinese() {
   c.keyModeColors = QString::fromUtf8("按鍵模式顏色");
   c.modeA = QString::fromUtf8("模式A");
   c.modeB = QString::fromUtf8("模式B");
-  c.colorHint = QString::fromUtf8("按一下色塊，選擇滑鼠在各按鍵模式下顯示的顏色。");
   c.library = QString::fromUtf8("巨集庫");
   c.events = QString::fromUtf8("事件");
   c.recording = QString::fromUtf8("錄製");
@@ -108,8 +102,6 @@ Captions TraditionalChinese() {
   c.ms = QString::fromUtf8("毫秒");
   c.releaseStop = QString::fromUtf8("放開按鍵即停止");
   c.releaseContinue = QString::fromUtf8("放開按鍵後繼續");
-  c.macroHint = QString::fromUtf8("選擇一個巨集，按「開始記錄」後輸入按鍵，再按「停止記錄」。"
-                                  "在事件上按右鍵可編輯、刪除或插入。");
   return c;
 }
 

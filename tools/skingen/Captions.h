@@ -20,7 +20,6 @@ struct Captions {
   // Advanced page
   QString dpiTitle;
   QString dpiLevels;
-  QString dpiHint;
   QString fireTitle;
   QString fireShots;
   QString fireInterval;
@@ -50,7 +49,6 @@ struct Captions {
   QString keyModeColors;
   QString modeA;
   QString modeB;
-  QString colorHint;
   // Macro page
   QString library;
   QString events;
@@ -61,7 +59,6 @@ struct Captions {
   QString ms;
   QString releaseStop;
   QString releaseContinue;
-  QString macroHint;
 };
 
 // Captions of language 1, 2 or 3.

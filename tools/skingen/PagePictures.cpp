@@ -207,7 +207,6 @@ QImage AdvancedPage(const LayoutTable& layout, int language) {
       firstRow = false;
     }
   }
-  TextIn(p, QRectF(28, 430, 420, 56), c.dpiHint, Small(), kMuted);
 
   Panel(p, QRectF(476, 12, 338, 124));
   SectionTitle(p, 492, 26, c.fireTitle);
@@ -285,7 +284,6 @@ QImage LightPage(const LayoutTable& layout, int language) {
     const QPointF at = Local(layout, name, "P3");
     TextIn(p, QRectF(at.x() + 42, at.y(), 90, 40), *text, Caption(), kText, Qt::AlignLeft | Qt::AlignVCenter);
   }
-  TextIn(p, QRectF(492, 380, 306, 60), c.colorHint, Small(), kMuted);
   return image;
 }
 
@@ -325,7 +323,6 @@ QImage MacroPage(const LayoutTable& layout, int language) {
                      box.y() + layout.IntOr(std::string(name) + "_Y", 0));
     TextIn(p, QRectF(at.x() + 22, at.y() - 3, 170, 21), *text, Small(), kText, Qt::AlignLeft | Qt::AlignVCenter);
   }
-  TextIn(p, QRectF(604, box.y() + 182, 198, 120), c.macroHint, Small(), kMuted);
   return image;
 }
 
