@@ -16,10 +16,14 @@
 #include <sstream>
 #include <string>
 
+#include "Goal.h"
 #include "gui/Application.h"
 #include "gui/MainWindow.h"
 
 namespace {
+
+constexpr double kMaxFirstFrameMs = 400;
+constexpr double kMaxRssMb = 80;
 
 // Milliseconds since this process started, from the kernel's start time.
 double MsSinceProcessStart() {
@@ -84,6 +88,9 @@ int Startup(int argc, char** argv) {
     std::fprintf(stderr, "veltrax-bench: the window never painted\n");
     return 1;
   }
-  std::printf("first_frame_ms=%.1f rss_mb=%.1f\n", *firstFrame.ms, ResidentMb());
+  const double rss = ResidentMb();
+  std::printf("first_frame_ms=%.1f rss_mb=%.1f %s\n", *firstFrame.ms, rss,
+              GoalText({{"first_frame_ms", *firstFrame.ms, kMaxFirstFrameMs, true}, {"rss_mb", rss, kMaxRssMb, true}})
+                  .c_str());
   return 0;
 }

@@ -1,25 +1,21 @@
 #include "gui/AppOptions.h"
 
+#include "cli/CommandLine.h"
 #include "device/SimulateCommandLine.h"
 
 namespace veltrax::gui {
 
-Result<AppOptions> ParseAppOptions(int argc, char** argv) {
-  CLI::App cli{"veltrax: the VELTRAX gaming mouse configurator."};
+ParsedOptions ParseAppOptions(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+  CLI::App cli{"veltrax: the VELTRAX gaming mouse configurator.", "veltrax"};
+  cli::FollowConventions(cli);
   AppOptions options;
   AddSimulateOptions(cli, options);
-  try {
-    cli.parse(argc, argv);
-  } catch (const CLI::CallForHelp&) {
-    return Error{ErrorKind::NotFound, cli.help()};
-  } catch (const CLI::ParseError& e) {
-    return Error{ErrorKind::BadArgument, e.what()};
-  }
+  if (auto status = cli::Parse(cli, argc, argv, out, err)) return {std::nullopt, *status};
   FinishSimulateOptions(cli, options);
   if (!options.simulate && !options.faults.empty()) {
-    return Error{ErrorKind::BadArgument, "--sim-fault needs --simulate"};
+    return {std::nullopt, cli::UsageError(cli, "--sim-fault needs --simulate", err)};
   }
-  return options;
+  return {options, 0};
 }
 
 }  // namespace veltrax::gui

@@ -1,16 +1,24 @@
 #pragma once
 // The window's command line: --simulate[=STATE_FILE] attaches the simulated
-// mouse, --sim-fault injects its faults.
+// mouse, --sim-fault injects its faults; --help and --version.
 
-#include "base/Error.h"
+#include <iosfwd>
+#include <optional>
+
 #include "device/DeviceBackend.h"
 
 namespace veltrax::gui {
 
 using AppOptions = SimulateOptions;
 
-// A usage error carries the message to print; --help is reported as
-// ErrorKind::NotFound with the help text as context.
-Result<AppOptions> ParseAppOptions(int argc, char** argv);
+// The options to run with; or, when the program is to end at once, its exit
+// status after what it printed: 0 after --help or --version (on out), 2
+// after a usage error (on err).
+struct ParsedOptions {
+  std::optional<AppOptions> options;
+  int exitStatus = 0;
+};
+
+ParsedOptions ParseAppOptions(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 
 }  // namespace veltrax::gui

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <iostream>
 
 #include "gui/AppOptions.h"
 #include "gui/Application.h"
@@ -10,12 +11,8 @@
 
 int main(int argc, char** argv) {
   using namespace veltrax::gui;
-  auto options = ParseAppOptions(argc, argv);
-  if (!options) {
-    const bool help = options.error().kind == veltrax::ErrorKind::NotFound;
-    std::fprintf(help ? stdout : stderr, "%s\n", options.error().context.c_str());
-    return help ? 0 : 2;
-  }
+  const ParsedOptions parsed = ParseAppOptions(argc, argv, std::cout, std::cerr);
+  if (!parsed.options) return parsed.exitStatus;
 
   QApplication qapp(argc, argv);
   // A second start raises the running window and shows nothing itself.
@@ -24,7 +21,7 @@ int main(int argc, char** argv) {
 
   QGuiApplication::setApplicationDisplayName(QStringLiteral("VELTRAX Gaming Mouse"));
   InstallFontSubstitutes();
-  auto app = Application::Create(options.value());
+  auto app = Application::Create(*parsed.options);
   if (!app) {
     std::fprintf(stderr, "veltrax: %s\n", app.error().context.c_str());
     return 2;

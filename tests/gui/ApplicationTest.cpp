@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include <QTemporaryDir>
 
+#include "cli/Version.h"
 #include "gui/MainWindow.h"
 #include "image/DefaultImages.h"
 
@@ -56,28 +59,38 @@ TEST(Application, BadFaultOrStateFileIsRefused) {
 TEST(AppOptions, SimulateWithAndWithoutStateFile) {
   struct Case {
     std::vector<std::string> args;
-    bool ok;
+    int exitStatus;  // -1: the window is to run
     bool simulate;
     std::string stateFile;
+    std::string printed;  // on stdout, or on stderr for a usage error
   };
   const Case cases[] = {
-      {{}, true, false, ""},
-      {{"--simulate"}, true, true, ""},
-      {{"--simulate=/tmp/m.bin"}, true, true, "/tmp/m.bin"},
-      {{"--simulate", "--sim-fault=mute"}, true, true, ""},
-      {{"--sim-fault=mute"}, false, false, ""},
-      {{"--bogus"}, false, false, ""},
+      {{}, -1, false, "", ""},
+      {{"--simulate"}, -1, true, "", ""},
+      {{"--simulate=/tmp/m.bin"}, -1, true, "/tmp/m.bin", ""},
+      {{"--simulate", "--sim-fault=mute"}, -1, true, "", ""},
+      {{"--sim-fault=mute"}, 2, false, "", "veltrax: --sim-fault needs --simulate\nTry 'veltrax --help' for more information.\n"},
+      {{"--simualte"}, 2, false, "", "veltrax: unknown option --simualte; did you mean --simulate?\n"
+                                     "Try 'veltrax --help' for more information.\n"},
+      {{"--version"}, 0, false, "", "veltrax " + std::string(cli::kVersion) + "\n"},
+      {{"--help"}, 0, false, "", "veltrax: the VELTRAX gaming mouse configurator.\nUsage: veltrax [OPTIONS]"},
   };
   for (const Case& c : cases) {
-    std::vector<std::string> storage{"veltrax"};
-    storage.insert(storage.end(), c.args.begin(), c.args.end());
-    std::vector<char*> argv;
-    for (std::string& s : storage) argv.push_back(s.data());
-    auto parsed = ParseAppOptions(static_cast<int>(argv.size()), argv.data());
-    ASSERT_EQ(parsed.ok(), c.ok) << storage.size();
-    if (!c.ok) continue;
-    EXPECT_EQ(parsed.value().simulate, c.simulate);
-    EXPECT_EQ(parsed.value().stateFile, c.stateFile);
+    std::vector<const char*> argv{"veltrax"};
+    for (const std::string& arg : c.args) argv.push_back(arg.c_str());
+    std::ostringstream out, err;
+    const ParsedOptions parsed = ParseAppOptions(static_cast<int>(argv.size()), argv.data(), out, err);
+    const std::string line = c.args.empty() ? "(none)" : c.args.front();
+    if (c.exitStatus >= 0) {
+      EXPECT_FALSE(parsed.options) << line;
+      EXPECT_EQ(parsed.exitStatus, c.exitStatus) << line;
+      const std::string printed = c.exitStatus == 2 ? err.str() : out.str();
+      EXPECT_EQ(printed.substr(0, c.printed.size()), c.printed) << line;
+      continue;
+    }
+    ASSERT_TRUE(parsed.options) << line << err.str();
+    EXPECT_EQ(parsed.options->simulate, c.simulate);
+    EXPECT_EQ(parsed.options->stateFile, c.stateFile);
   }
 }
 

@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <sstream>
 
 #include "common/CliRun.h"
 #include "base/FileIo.h"
@@ -129,6 +130,31 @@ TEST_F(AssignCommandTest, FilesThatAreNoProfileAreRefused) {
   ASSERT_TRUE(WriteFileAtomically(file, std::vector<uint8_t>(100, 0x99)));
   EXPECT_EQ(Assign("A 2 'Right Key'").status, 1);
   EXPECT_EQ(Assign("A 2 'Right Key'").out.find("100 bytes") != std::string::npos, true);
+}
+
+// Every name functions lists in a language is one that assign takes in it.
+TEST_F(AssignCommandTest, EveryListedFunctionIsTakenByAssign) {
+  const auto original = Bytes();
+  const struct {
+    int lang;
+    std::vector<const char*> listed;
+  } cases[] = {
+      {1, {"Left Key\n", "Standard Mouse Key/Back\n", "WWW Fn/Back\n", "DPI Loop\n", "Calculator\n"}},
+      {2, {"左鍵\n"}},
+      {3, {"CPI Loop\n", "Media Fn/Stop\n"}},
+  };
+  for (const auto& c : cases) {
+    const std::string lang = " --lang " + std::to_string(c.lang);
+    const auto list = RunCtl("functions" + lang);
+    ASSERT_EQ(list.status, 0) << list.out;
+    for (const char* name : c.listed) EXPECT_NE(list.out.find(name), std::string::npos) << c.lang << ": " << name;
+    std::istringstream lines(list.out);
+    for (std::string name; std::getline(lines, name);) {
+      ASSERT_TRUE(WriteFileAtomically(file, original));
+      const auto run = Assign("A 2 '" + name + "'" + lang);
+      EXPECT_EQ(run.status, 0) << c.lang << ": " << name << ": " << run.out;
+    }
+  }
 }
 
 TEST_F(AssignCommandTest, ShowNamesTheButtonsInTheChosenLanguage) {

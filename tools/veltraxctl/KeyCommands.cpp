@@ -18,8 +18,6 @@
 namespace veltrax::ctl {
 namespace {
 
-constexpr int kEnglish = 1;
-
 bool SameText(std::string_view a, std::string_view b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
     return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
@@ -73,12 +71,19 @@ Result<int> EntryOfName(std::string_view function, const TextTable& texts) {
   if (matches.size() == 1) return matches.front().entryId;
   if (matches.empty()) {
     return Error{ErrorKind::BadArgument, "no menu offers the function \"" + std::string(function) +
-                                             "\"; give a menu name such as \"Right Key\", combo:Ctrl+Shift+A "
-                                             "or code:HHHHHH"};
+                                             "\"; give a name that 'veltraxctl functions' lists, "
+                                             "combo:Ctrl+Shift+A or code:HHHHHH"};
   }
   std::string choices;
   for (const NamedEntry& entry : matches) choices += (choices.empty() ? "\"" : " or \"") + entry.menu + "/" + entry.name + "\"";
   return Error{ErrorKind::BadArgument, "\"" + std::string(function) + "\" is in more than one menu: say " + choices};
+}
+
+// The words that choose entry: its name, or menu/name where another menu
+// offers the same name.
+std::string ChoosingWords(const NamedEntry& entry, const std::vector<NamedEntry>& all) {
+  const auto sameName = [&entry](const NamedEntry& other) { return SameText(other.name, entry.name); };
+  return std::count_if(all.begin(), all.end(), sameName) > 1 ? entry.menu + "/" + entry.name : entry.name;
 }
 
 std::optional<uint8_t> ModifierBit(std::string_view word) {
@@ -190,8 +195,15 @@ Result<AssignOutcome> Apply(ButtonAssigner& assigner, const AssignTarget& target
 
 }  // namespace
 
+int FunctionsCommand(int language, std::ostream& out) {
+  const LanguageTable texts = LoadLanguageTable(language);
+  const std::vector<NamedEntry> entries = ChoosableEntries(texts);
+  for (const NamedEntry& entry : entries) out << ChoosingWords(entry, entries) << "\n";
+  return 0;
+}
+
 int AssignCommand(const AssignRequest& request, std::ostream& out, std::ostream& err) {
-  const LanguageTable texts = LoadLanguageTable(kEnglish);
+  const LanguageTable texts = LoadLanguageTable(request.language);
   auto profile = ParseProfile(request.profile);
   auto target = profile ? PageLabelTarget(request.button, profile.value()) : std::nullopt;
   if (!profile || !target) {

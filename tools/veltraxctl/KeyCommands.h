@@ -15,7 +15,12 @@ struct AssignRequest {
   std::string profile;   // "A" or "B"
   int button = 0;        // 1..9
   std::string function;  // "Right Key", "WWW Fn/Back", "combo:Ctrl+Shift+A", "code:020304"
+  int language = 1;      // of the function names and the messages, 1 to 3
 };
+
+// Every function name assign takes, one a line, in language 1 to 3, in the
+// order of the menus; "menu/name" where two menus offer the same name.
+int FunctionsCommand(int language, std::ostream& out);
 
 // Gives one button of a profile file a new function under the same rules
 // as the key pages: the last Left Key of a profile stays, unless a key

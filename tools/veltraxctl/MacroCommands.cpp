@@ -380,7 +380,8 @@ void AddMacroCommands(CLI::App& app, std::function<int(Session&)>& command) {
   auto args = std::make_shared<MacroArgs>();
   CLI::App* macro = app.add_subcommand("macro", "The PC macro library, macro files and the mouse's base macros");
   macro->require_subcommand(1);
-  macro->add_option("--library", args->library, "Use this library file instead of the user's VELTRAX-Macro.bin");
+  macro->add_option("--library", args->library, "Use this library file instead of the user's VELTRAX-Macro.bin")
+      ->type_name("FILE");
 
   using Plain = int (*)(const MacroArgs&, std::ostream&, std::ostream&);
   auto plain = [&command, args](CLI::App* sub, Plain run) {
