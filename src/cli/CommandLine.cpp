@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include <cctype>
 #include <ostream>
 #include <vector>
 
@@ -40,7 +41,10 @@ class Formatter final : public CLI::Formatter {
 // CLI11's messages, made to read as one sentence after "PROGRAM: ".
 std::string ParserMessage(const CLI::ParseError& error) {
   std::string message = error.what();
-  if (!message.empty()) message[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(message[0])));
+  // "Could not convert" reads on lower-case; a name such as ARGS stays as it is.
+  if (message.size() > 1 && std::islower(static_cast<unsigned char>(message[1]))) {
+    message[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(message[0])));
+  }
   return message;
 }
 

@@ -84,6 +84,7 @@ TEST(UsageDiagnosisTest, ParsingPrintsHelpVersionAndErrorsWhereTheyBelong) {
       {{"tool", "show", "--help"}, 0, "Usage: tool show [OPTIONS] [FILE]", ""},
       {{"tool", "shwo"}, 2, "",
        "tool: unknown command \"shwo\"; did you mean \"show\"?\nTry 'tool --help' for more information.\n"},
+      {{"tool", "macro", "new"}, 2, "", "tool: NAME is required\nTry 'tool macro new --help' for more information.\n"},
       {{"tool", "show", "--lang", "x"}, 2, "", "tool: could not convert: --lang = x\nTry 'tool show --help' for more information.\n"},
   };
   for (const Case& c : cases) {
