@@ -77,7 +77,8 @@ struct RecorderDelays {
 constexpr int kRecordBudgetLimit = 220;
 
 // The bytes a recording may still add; used starts at 0 for a whole
-// recording and at the content's length byte for an insert recording.
+// recording and, for an insert recording, at the length byte the rows it
+// records into would be stored with.
 struct RecordBudget {
   int limit = kRecordBudgetLimit;
   int used = 0;
