@@ -89,16 +89,20 @@ int Apply() {
   SimulatedMouse mouse(SimFaults{}, DefaultImage(1));
   RealSleeper sleeper;
   DeviceLink link(mouse, sleeper);
-  FlowHost host;
+  InlineRunner runner(link, sleeper);
+  FlowPages pages;
+  FlowDialogs dialogs;
   MapTextTable texts;
-  ImageFlows flows(link, sleeper, host, texts);
+  ImageFlows flows(runner, pages, dialogs, texts);
   flows.InitNoDevice();
   uint32_t version = kRequiredRelease;
   if (!link.OpenDevice(kServedVendorId, kServedProductId, version)) {
     std::fprintf(stderr, "veltrax-bench: the simulated mouse does not open\n");
     return 1;
   }
-  const Timing apply = Measure([&] { return flows.DownloadParameter() == WriteOutcome::Verified; });
+  const Timing apply = Measure([&] {
+    return flows.DownloadParameter() && flows.LastResult().write == WriteOutcome::Verified;
+  });
   const double ratio = apply.wallMs / kApplyFloorMs;
   std::printf("apply_ms=%.1f apply_floor_ms=%.0f apply_ratio=%.4f apply_cpu_ms=%.1f %s\n", apply.wallMs, kApplyFloorMs,
               ratio, apply.cpuMs, GoalText({{"apply_ratio", ratio, kMaxRatio}}).c_str());

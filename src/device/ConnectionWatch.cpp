@@ -53,10 +53,7 @@ void ConnectionWatch::InterfaceAdded() {
   if (link_.IsOpen() && link_.StillPresent() && listener_.ShowsMouseImage()) return;
   for (const Candidate& candidate : candidates_) {
     if (candidate.vendorId == 0 || candidate.productId == 0) continue;
-    for (int i = 0; i < kOpenWaitPauses; ++i) {
-      sleeper_.SleepMs(kOpenWaitPauseMs);
-      listener_.ProcessMessages();
-    }
+    for (int i = 0; i < kOpenWaitPauses; ++i) sleeper_.SleepMs(kOpenWaitPauseMs);
     uint32_t version = kRequiredRelease;
     if (link_.OpenDevice(candidate.vendorId, candidate.productId, version)) {
       link_.SetVendorProduct(candidate.vendorId, candidate.productId);

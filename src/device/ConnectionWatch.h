@@ -18,8 +18,6 @@ class WatchListener {
   virtual void MouseOpened() = 0;
   // The mouse was lost or not found (DeviceLost).
   virtual void MouseLost() = 0;
-  // Let the user interface handle pending events during the waits.
-  virtual void ProcessMessages() {}
   // Whether the pages show an image read from the mouse after its identity
   // was accepted; false in the no-device state.
   virtual bool ShowsMouseImage() const { return false; }
@@ -42,7 +40,8 @@ class ConnectionWatch {
   ConnectionWatch(DeviceLink& link, Sleeper& sleeper, WatchListener& listener);
 
   // One tick of DevTimer. A tick that arrives while the watch is still
-  // waiting inside an earlier tick returns at once.
+  // waiting inside an earlier tick returns at once. Runs where the device
+  // link lives; the listener hears from that thread.
   void DevTimerTimer();
 
   std::array<Candidate, 2>& Candidates() { return candidates_; }

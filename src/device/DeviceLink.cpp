@@ -89,7 +89,6 @@ bool DeviceLink::ReadDataChunk() {
   staging_.fill(0xFF);
   if (!Exchange(Request(Command::ReadDataCmd), kReadDataTiming)) return false;
   std::copy(report_.begin() + 1, report_.end(), staging_.begin());
-  host_->ProcessMessages();
   return true;
 }
 
@@ -113,15 +112,10 @@ TransferResult DeviceLink::ReadChunks(uint16_t address, uint16_t length, std::sp
       result.failedChunkIndexes.push_back(i);
       continue;
     }
-    if (!quiet) {
-      host_->ShowLoadingWindow();
-      host_->ProcessMessages();
-    }
     if (!ReadDataChunk() || lastAttempts_ > 1) result.failedChunkIndexes.push_back(i);
     const int count = std::min(kChunkBytes, length - i * kChunkBytes);
     std::copy_n(staging_.begin(), count, dest.begin() + i * kChunkBytes);
-    host_->ProcessMessages();
-    host_->ChunkDone(i + 1, result.chunks);
+    if (!quiet && progress_) progress_->ChunkDone(i + 1, result.chunks);
   }
   return result;
 }
@@ -167,17 +161,14 @@ TransferResult DeviceLink::WriteMemory(uint16_t address, uint16_t length, std::s
       result.failedChunkIndexes.push_back(i);
       continue;
     }
-    host_->ShowLoadingWindow();
-    host_->ProcessMessages();
     // Staging bytes past a short last chunk keep the previous chunk's bytes;
     // they lie beyond the announced length.
     const int count = std::min(kChunkBytes, length - i * kChunkBytes);
     std::copy_n(source.begin() + i * kChunkBytes, count, staging_.begin());
-    host_->ProcessMessages();
     if (!WriteDataChunk(std::span<const uint8_t, 6>(staging_.data(), 6)) || lastAttempts_ > 1) {
       result.failedChunkIndexes.push_back(i);
     }
-    host_->ChunkDone(i + 1, result.chunks);
+    if (progress_) progress_->ChunkDone(i + 1, result.chunks);
   }
   return result;
 }

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "device/HidTransport.h"
-#include "device/LinkHost.h"
 #include "device/Protocol.h"
 #include "device/Sleeper.h"
+#include "device/TransferProgress.h"
 
 namespace veltrax {
 
@@ -51,7 +51,8 @@ class DeviceLink {
  public:
   DeviceLink(HidTransport& transport, Sleeper& sleeper);
 
-  void SetHost(LinkHost* host) { host_ = host ? host : &noHost_; }
+  // Told after every chunk of ReadMemory and WriteMemory; nullptr: nobody.
+  void SetProgress(TransferProgress* progress) { progress_ = progress; }
   // Debug tracing, off by default: every feature request as a hex dump.
   using TraceSink = std::function<void(const std::string&)>;
   void SetTrace(TraceSink sink) { trace_ = std::move(sink); }
@@ -128,8 +129,7 @@ class DeviceLink {
 
   HidTransport& transport_;
   Sleeper& sleeper_;
-  LinkHost noHost_;
-  LinkHost* host_ = &noHost_;
+  TransferProgress* progress_ = nullptr;
   TraceSink trace_;
 
   std::unique_ptr<HidDevice> device_;

@@ -20,7 +20,8 @@
 #include "gui/WindowChrome.h"
 #include "gui/WindowDragger.h"
 #include "gui/WindowShape.h"
-#include "gui/WindowFlowHost.h"
+#include "gui/FlowRunner.h"
+#include "gui/WindowFlowSide.h"
 #include "device/DeviceLink.h"
 #include "keys/KeyFunctionName.h"
 #include "macro/BaseMacroTable.h"
@@ -47,8 +48,8 @@ MainWindow::MainWindow(DeviceLink& link, Sleeper& sleeper, bool simulated)
 }
 
 MainWindow::~MainWindow() {
-  // The link outlives the window: it must not call back into it.
-  link_.SetHost(nullptr);
+  // The device thread stops before the flows and pages its jobs refer to.
+  runner_.reset();
 }
 
 void MainWindow::FormCreate() {
@@ -56,7 +57,8 @@ void MainWindow::FormCreate() {
   setWindowTitle(simulated_ ? QStringLiteral("%1 (simulated mouse)").arg(QLatin1String(kCaption))
                             : QString::fromLatin1(kCaption));
   dialogs_ = std::make_unique<WidgetDialogs>(this, [this](const QString& name) { return skin_.Picture(name); });
-  host_ = std::make_unique<WindowFlowHost>(*this);
+  flowSide_ = std::make_unique<WindowFlowSide>(*this);
+  runner_ = std::make_unique<FlowRunner>(link_, sleeper_);
   blocker_ = new InputBlocker(this);
   blocker_->Lock(this);
   BuildPages();
@@ -83,11 +85,11 @@ void MainWindow::FormCreate() {
   currentLanguage_ = 1;
   ApplyLanguage();
 
-  flows_ = std::make_unique<ImageFlows>(link_, sleeper_, *host_, texts_);
+  flows_ = std::make_unique<ImageFlows>(*runner_, *flowSide_, *flowSide_, texts_);
   flows_->SetReserveIds(options_.revManuId, options_.revProId);
   ShowApplicationTitle();
-  link_.SetHost(host_.get());
   watch_ = std::make_unique<ConnectionWatch>(link_, sleeper_, *flows_);
+  ConnectFlows();
   flows_->RefreshErrorAP();
 
   LanguageButtonClick(currentLanguage_);
@@ -118,12 +120,12 @@ void MainWindow::BuildPages() {
   for (int n = 1; n <= 4; ++n) pages_[n - 1] = new SkinnedPage(n, this);
   engineer_ = new EngineerPage(this);
   chrome_ = new WindowChrome(pages_, skin_, this);
-  chrome_->SetDeviceConnected([this] { return link_.IsOpen(); });
+  chrome_->SetDeviceConnected([this] { return deviceOpen_; });
   dragger_ = new WindowDragger(this);
   for (SkinnedPage* page : pages_) {
     dragger_->Watch(page->Background());
     dragger_->Watch(page->Overlay());
-    connect(page, &SkinnedPage::BackgroundPressed, this, [this] { host_->HideAllMenu(); });
+    connect(page, &SkinnedPage::BackgroundPressed, this, [this] { HideAllMenu(); });
   }
   dragger_->Watch(engineer_->Banner());
   dragger_->Watch(engineer_->Parameters());
@@ -149,20 +151,8 @@ void MainWindow::ConnectChrome() {
     if (base == QLatin1String("Exit")) return Btn_Exit_0Click();
     if (base == QLatin1String("Mini")) return Btn_Mini_0Click();
     if (base == QLatin1String("Web")) return Btn_Web_0Click();
-    if (base == QLatin1String("Read")) return Btn_Read_0Click();
-    if (base == QLatin1String("Apply")) return Btn_Apply_0Click();
-    if (base == QLatin1String("Confirm")) return Btn_Confirm_0Click();
-    if (base == QLatin1String("Confirm1")) return Btn_Confirm1_1Click();
-    if (base == QLatin1String("Confirm2")) return Btn_Confirm2_1Click();
-    if (base == QLatin1String("Confirm3")) return Btn_Confirm3_1Click();
-    if (base == QLatin1String("Save")) return Btn_Save_0Click();
-    if (base == QLatin1String("Load")) return Btn_Load_0Click();
   });
   connect(engineer_, &EngineerPage::CloseClicked, this, &MainWindow::Btn_Exit_0Click);
-  connect(engineer_, &EngineerPage::WriteClicked, this, &MainWindow::Btn_Apply_0Click);
-  connect(engineer_, &EngineerPage::SaveClicked, this, &MainWindow::Btn_Save_0Click);
-  connect(engineer_, &EngineerPage::LoadClicked, this, &MainWindow::Btn_Load_0Click);
-  connect(engineer_, &EngineerPage::DefaultClicked, this, &MainWindow::Btn_DefaultClick);
 }
 
 void MainWindow::SetLoadingWindow(LoadingWindow* loading) {
@@ -256,13 +246,13 @@ void MainWindow::ResetNavigationLook() {
 }
 
 void MainWindow::PageButtonClick(Page page) {
-  if (flowRunning_) return;
-  switch (navigation_.Request(page, link_.IsOpen(), flows_->State().noDevice)) {
+  if (FlowRunning()) return;
+  switch (navigation_.Request(page, deviceOpen_, flows_->State().noDevice)) {
     case NavigationOutcome::FindingDevice: dialogs_->ShowPlainMessage(Text("Str020")); return;
     case NavigationOutcome::Ignored: return;
     case NavigationOutcome::Switched: break;
   }
-  host_->HideAllMenu();
+  HideAllMenu();
   // The selection is set before the pages change, so that the leave event
   // of a button hidden under the pointer restores the new selection.
   static const char* const kButtons[] = {"Main", "Second", "Adv", "Breath", "Macro", "Engineer"};
@@ -294,7 +284,7 @@ void MainWindow::RefreshVisiblePage() {
 }
 
 void MainWindow::LanguageButtonClick(int language) {
-  if (flowRunning_ || language < 1 || language > 3) return;
+  if (FlowRunning() || language < 1 || language > 3) return;
   chrome_->SelectLanguage(language);
   currentLanguage_ = language;
   ApplyLanguage();
@@ -372,23 +362,23 @@ void MainWindow::RefreshKeyLabels() {
 void MainWindow::ShowMessageText(const QString& text) { dialogs_->ShowMessage(text, fontName_); }
 
 void MainWindow::Btn_Exit_0Click() {
-  if (flowRunning_) return;
+  if (FlowRunning()) return;
   close();
 }
 
 void MainWindow::Btn_Mini_0Click() {
-  if (flowRunning_) return;
+  if (FlowRunning()) return;
   showMinimized();
 }
 
 void MainWindow::Btn_Web_0Click() {
-  if (flowRunning_) return;
+  if (FlowRunning()) return;
   chrome_->ShowPressed(QStringLiteral("Web"));
   if (options_.WebEnabled()) QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(options_.web)));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (flowRunning_) {
+  if (FlowRunning()) {
     // A running flow finishes first; the window closes at its end.
     closeRequested_ = true;
     event->ignore();

@@ -30,10 +30,11 @@ class InputBlocker;
 class KeyPageEditor;
 class LoadingWindow;
 class SkinnedPage;
+class FlowRunner;
 class UserDialogs;
 class WindowChrome;
 class WindowDragger;
-class WindowFlowHost;
+class WindowFlowSide;
 
 class MainWindow : public QWidget {
   Q_OBJECT
@@ -58,7 +59,8 @@ class MainWindow : public QWidget {
   const QString& ApplicationTitle() const { return applicationTitle_; }
   QSize BaseSize() const { return baseSize_; }
   bool PagesLocked() const;
-  bool FlowRunning() const { return flowRunning_; }
+  // Whether a device flow (or the watch's tick) runs on the device thread.
+  bool FlowRunning() const;
   SkinnedPage* PageWidget(int number) const { return pages_.at(number - 1); }
   EngineerPage* Engineer() const { return engineer_; }
   WindowChrome& Chrome() { return *chrome_; }
@@ -66,6 +68,11 @@ class MainWindow : public QWidget {
   ImageState& State() { return flows_->State(); }
   ImageFlows& Flows() { return *flows_; }
   ConnectionWatch& Watch() { return *watch_; }
+  // Where the pages' own device flows run (the key test, the macro area
+  // import): see device/DeviceJob.h.
+  DeviceRunner& Runner();
+  // Runs the event loop until no device flow runs.
+  void WaitForFlows();
   DeviceLink& Link() { return link_; }
   const GlobalOptions& Options() const { return options_; }
   // The PC macro library, loaded (or created) at start: the macro page and
@@ -88,16 +95,10 @@ class MainWindow : public QWidget {
   void Btn_Mini_0Click();
   void Btn_Web_0Click();
 
-  // Device buttons and the connection watch.
-  void Btn_Read_0Click();
-  void Btn_Apply_0Click();
-  void Btn_Confirm_0Click();
-  void Btn_Confirm1_1Click();
-  void Btn_Confirm2_1Click();
-  void Btn_Confirm3_1Click();
-  void Btn_DefaultClick();
-  void Btn_Save_0Click();
-  void Btn_Load_0Click();
+  // A device button of any copy (with its pressed look); dropped while a
+  // flow runs.
+  void StartFlow(DeviceFlow flow);
+  // The connection watch's tick.
   void DevTimerTimer();
 
   void LockPages();
@@ -123,14 +124,13 @@ class MainWindow : public QWidget {
   bool event(QEvent* event) override;
 
  private:
-  friend class WindowFlowHost;
-
   void FormCreate();
   // CheckPCMacro: the library of the Path option's folder or the user's data
   // folder, created when missing.
   void OpenMacroLibrary();
   void BuildPages();
   void ConnectChrome();
+  void ConnectFlows();
   void LoadBasePicture();
   void CentreOnScreen();
   void ApplyLanguage();
@@ -142,10 +142,6 @@ class MainWindow : public QWidget {
   void ShowPageContent(Page page);
   void UpdateShape();
   QString LanguagePicture(const char* suffix) const;
-  // Runs a device flow: input blocked, no re-entry, a close asked for
-  // meanwhile carried out at its end.
-  template <class F>
-  void RunFlow(F&& flow);
 
   DeviceLink& link_;
   Sleeper& sleeper_;
@@ -160,10 +156,12 @@ class MainWindow : public QWidget {
   KeyPageEditor* keyEditor_ = nullptr;
   LoadingWindow* loading_ = nullptr;
   std::unique_ptr<UserDialogs> dialogs_;
-  std::unique_ptr<WindowFlowHost> host_;
+  std::unique_ptr<WindowFlowSide> flowSide_;
   std::unique_ptr<ImageFlows> flows_;
   std::unique_ptr<ConnectionWatch> watch_;
   std::unique_ptr<MacroLibraryStore> macroStore_;
+  // Last: it stops before anything its jobs could reach goes away.
+  std::unique_ptr<FlowRunner> runner_;
 
   Navigation navigation_;
   int currentLanguage_ = 1;
@@ -175,7 +173,10 @@ class MainWindow : public QWidget {
   QString programFolder_;
   QSize baseSize_;
   QTimer devTimer_;
-  bool flowRunning_ = false;
+  // Whether the mouse was open when the last flow ended: the device
+  // thread may change the link's own state meanwhile.
+  bool deviceOpen_ = false;
+  // A close asked for during a flow is carried out at its end.
   bool closeRequested_ = false;
 };
 

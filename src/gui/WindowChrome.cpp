@@ -14,10 +14,8 @@ namespace {
 bool IsKeyLabel(const QString& base) { return base.startsWith(QLatin1String("Key")); }
 
 FurnitureKind KindOf(const QString& base) {
-  for (const FurnitureItem& item : FurnitureItems()) {
-    if (base == QLatin1String(item.base)) return item.kind;
-  }
-  return FurnitureKind::Action;
+  const FurnitureItem* item = FurnitureItemOf(base);
+  return item ? item->kind : FurnitureKind::Action;
 }
 
 }  // namespace

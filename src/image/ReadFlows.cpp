@@ -1,167 +1,106 @@
-// Identifying the mouse, reading its image, and the no-device state.
+// Identifying the mouse, reading its image, and the connection watch's tick.
 
-#include <algorithm>
-
-#include "image/DefaultImages.h"
 #include "image/FieldConversions.h"
 #include "image/ImageFlows.h"
 #include "image/SectionChecks.h"
 
 namespace veltrax {
-namespace {
 
-constexpr uint16_t kIdentityLength = 2;
+bool ImageFlows::ReadDevInfo() { return Begin([this] { return ReadDevInfoJob(); }); }
 
-// Reads the whole image. When a chunk got no answer, everything from that
-// chunk on is read once more with a fresh address command, as the mouse's
-// read position after a refused chunk cannot be trusted. False when an
-// address command was refused or a chunk failed again.
-bool ReadWholeImage(DeviceLink& link, DeviceImage& image) {
-  return link.ReadMemoryChecked(0, kImageSize, image, DeviceLink::Loading::Shown).complete();
+bool ImageFlows::Btn_Read() { return Begin([this] { return BtnReadJob(); }); }
+
+ImageFlows::Next ImageFlows::ReadDevInfoJob() {
+  auto found = std::make_shared<IdentifyRead>();
+  return MakeDeviceJob([found, accepted = accepted_](DeviceWork& work) { *found = IdentifyAndRead(work.link, accepted); },
+                       [this, found]() -> Next {
+                         ShowIdentifyRead(*found);
+                         return nullptr;
+                       });
 }
 
-}  // namespace
-
-ImageFlows::ImageFlows(DeviceLink& link, Sleeper& sleeper, FlowHost& host, const TextTable& texts)
-    : link_(link), sleeper_(sleeper), host_(host), texts_(texts) {
-  link_.SetHost(&host_);  // transfers show the loading window and keep the window painting
+ImageFlows::Next ImageFlows::BtnReadJob() {
+  auto read = std::make_shared<ImageRead>();
+  return MakeDeviceJob([read](DeviceWork& work) { *read = ReadImageAndEnd(work.link); },
+                       [this, read]() -> Next {
+                         result_.read = read->read        ? ReadOutcome::Read
+                                        : read->unplugged ? ReadOutcome::Unplugged
+                                                          : ReadOutcome::ReadFailed;
+                         ShowImageRead(*read);
+                         return nullptr;
+                       });
 }
 
-void ImageFlows::Say(std::string_view id, MessageStyle style) {
-  host_.ShowMessage({std::string(id), texts_.Text(id), style});
-}
-
-void ImageFlows::LockPages() {
-  pagesLocked_ = true;
-  host_.LockPages();
-}
-
-void ImageFlows::UnlockPages() {
-  pagesLocked_ = false;
-  host_.UnlockPages();
-}
-
-void ImageFlows::ShowWorkingImage() {
-  ImageToDataBuf(state_);
-  host_.ReadAndRefreshMacro(state_);
-  DataBufToUI(state_.dataBuf, state_.controls, host_);
-}
-
-void ImageFlows::InitNoDevice() {
-  state_.workingImage = DefaultImage(1);
-  host_.ClearMacroTexts();
-  ShowWorkingImage();
-}
-
-void ImageFlows::RefreshErrorAP() {
-  InitNoDevice();
-  state_.noDevice = true;
-  host_.ShowFirstPage();
-  host_.ResetNavigationLook();
-}
-
-void ImageFlows::DeviceLost() {
-  host_.HideAllMenu();
-  RefreshErrorAP();
-  host_.ClearLostDeviceTexts();
-  state_.controls.LedType.clear();
-  LockPages();
-  host_.EnableDevTimer(true);
-  host_.ShowMessage({"Str100", texts_.Text("Str100") + "\r\r" + texts_.Text("Str101"), MessageStyle::Dialog});
-}
-
-void ImageFlows::DeviceReady() {
-  host_.ShowFirstPage();
-  state_.noDevice = false;
-  host_.RebuildMainPage();
-  host_.ProcessMessages();
-  UnlockPages();
-}
-
-void ImageFlows::LoseDevice() {
-  DeviceLost();
-  link_.DropDevice();
-}
-
-ReadOutcome ImageFlows::IdentifyAndRead() {
-  const GateOutcome gate = link_.IdentityGate(DeviceLink::ModelReset::Clear);
-  if (link_.Gone()) {
-    LoseDevice();
-    return ReadOutcome::Unplugged;
+void ImageFlows::ShowIdentifyRead(const IdentifyRead& found) {
+  result_.read = found.outcome;
+  if (found.identity) {
+    state_.controls.edt_VendorID_Rd.text = std::to_string((*found.identity)[0]);
+    state_.controls.edt_ProductID_Rd.text = std::to_string((*found.identity)[1]);
+    pages_.Receive(state_, PagesChange::Identity);
   }
-  if (gate == GateOutcome::NoMarker) return ReadOutcome::NoMarker;
-  if (!NeedsTransactionEnd(gate)) return ReadOutcome::NoAnswer;
-  if (gate == GateOutcome::Rejected) {
-    link_.CloseTransaction();
-    link_.CloseHandle();
-    Say("Str020", MessageStyle::SystemBox);
-    host_.EnableDevTimer(true);
-    return ReadOutcome::WrongModel;
+  switch (found.outcome) {
+    case ReadOutcome::WrongModel: Say("Str020", MessageStyle::SystemBox); break;
+    case ReadOutcome::IdentityRejected: Say("Str107", MessageStyle::SystemBox); break;
+    case ReadOutcome::ReadFailed:
+      if (found.identity) {
+        ShowImageRead(found.image);  // the image read failed
+      } else {
+        Say("Str109");
+      }
+      break;
+    case ReadOutcome::Read: ShowImageRead(found.image); break;
+    case ReadOutcome::Unplugged: DeviceLost(); break;
+    case ReadOutcome::NoAnswer:
+    case ReadOutcome::NoMarker: break;
   }
-  // A failed identity read leaves 0xFF 0xFF, the default pair: it must not
-  // pass for an accepted identity.
-  std::array<uint8_t, kIdentityLength> identity{};
-  if (!link_.ReadMemoryChecked(kIdentityAddress, kIdentityLength, identity, DeviceLink::Loading::Quiet).complete()) {
-    link_.CloseTransaction();
-    if (link_.Gone()) {
-      LoseDevice();
-      return ReadOutcome::Unplugged;
-    }
-    Say("Str109");
-    return ReadOutcome::ReadFailed;
-  }
-  state_.controls.edt_VendorID_Rd.text = std::to_string(identity[0]);
-  state_.controls.edt_ProductID_Rd.text = std::to_string(identity[1]);
-  host_.IdentityShown(state_.controls);
-
-  const DeviceImage& reference = DefaultImage(1);
-  const bool asDefault = identity[0] == reference[kIdentityAddress] && identity[1] == reference[kIdentityAddress + 1];
-  const bool asReserve = identity[0] == reserveIds_.first && identity[1] == reserveIds_.second;
-  if (asDefault || asReserve) {
-    if (Btn_Read()) return ReadOutcome::Read;
-    return link_.Gone() ? ReadOutcome::Unplugged : ReadOutcome::ReadFailed;
-  }
-
-  host_.EnableDevTimer(false);
-  link_.CloseTransaction();
-  Say("Str107", MessageStyle::SystemBox);
-  host_.EnableDevTimer(true);
-  return ReadOutcome::IdentityRejected;
 }
 
 // A read that failed changes nothing that is shown or kept: the pages, the
-// working image and DataBuf stay, and locked pages stay locked.
-bool ImageFlows::Btn_Read() {
-  const bool wasLocked = pagesLocked_;
-  host_.EnableDevTimer(false);
-  LockPages();
-  host_.ShowLoadingWindow();
-  host_.ProcessMessages();
-  host_.RefreshPCMacroName();
-
-  DeviceImage image;
-  const bool read = ReadWholeImage(link_, image);
-  if (read) {
-    state_.workingImage = image;
-    ImageToDataBuf(state_);
-    host_.ReadAndRefreshMacro(state_);
+// working image and DataBuf stay, and locked pages stay locked; unless the
+// mouse went away, which leads to the no-device state.
+void ImageFlows::ShowImageRead(const ImageRead& read) {
+  if (read.unplugged) {
+    DeviceLost();
+    return;
   }
-  link_.CloseTransaction();
-  if (read) {
-    DataBufToUI(state_.dataBuf, state_.controls, host_);
-    host_.RefreshPointerSettings();
-    DeviceReady();
-  }
-  host_.HideLoadingWindow();
-  host_.ProcessMessages();
-  host_.EnableDevTimer(true);
-  if (read || !wasLocked) UnlockPages();
-  if (!read && link_.Gone()) {
-    LoseDevice();
-  } else if (!read) {
+  if (!read.read) {
     Say("Str109");
+    return;
   }
-  return read;
+  state_.workingImage = read.image;
+  ImageToDataBuf(state_);
+  DataBufToUI(state_.dataBuf, state_.controls, pages_);
+  DeviceReady();
+}
+
+bool ImageFlows::DevTimerTimer(ConnectionWatch& watch) {
+  if (runner_.Busy()) return false;
+  tickShowsImage_ = !state_.noDevice;
+  auto found = std::make_shared<IdentifyRead>();
+  Next tick = MakeDeviceJob(
+      [this, &watch, found, accepted = accepted_](DeviceWork& work) {
+        watchEvents_.clear();
+        watch.DevTimerTimer();
+        if (!watchEvents_.empty() && watchEvents_.back() == WatchEvent::Opened) {
+          *found = IdentifyAndRead(work.link, accepted);
+        }
+      },
+      [this, found]() -> Next {
+        ShowWatchEvents(watchEvents_, *found);
+        return nullptr;
+      },
+      WatchDuringJob::Running);
+  return Begin([&tick] { return std::move(tick); });
+}
+
+void ImageFlows::ShowWatchEvents(const std::vector<WatchEvent>& events, const IdentifyRead& found) {
+  for (WatchEvent event : events) {
+    if (event == WatchEvent::Lost) {
+      DeviceLost();
+    } else {
+      ShowIdentifyRead(found);
+    }
+  }
 }
 
 }  // namespace veltrax

@@ -240,24 +240,23 @@ TEST_F(DeviceLinkTest, FetchThatTheSystemRefusesIsNeverTakenForAStatus) {
   EXPECT_EQ(link.Report()[7], 0xCC);
 }
 
-TEST_F(DeviceLinkTest, ProgressHostHearsEveryChunkAndOnlyTheLoudReadShowsTheLoadingWindow) {
-  struct Recorder : LinkHost {
-    int shown = 0, processed = 0, lastDone = 0, lastTotal = 0;
-    void ShowLoadingWindow() override { ++shown; }
-    void ProcessMessages() override { ++processed; }
-    void ChunkDone(int done, int total) override { lastDone = done, lastTotal = total; }
-  } host;
+TEST_F(DeviceLinkTest, ProgressHearsEveryChunkOfTheLoudTransfersOnly) {
+  struct Recorder : TransferProgress {
+    std::vector<std::pair<int, int>> heard;
+    void ChunkDone(int done, int total) override { heard.emplace_back(done, total); }
+  } progress;
   OpenInTransaction();
-  link.SetHost(&host);
-  std::vector<uint8_t> dest(48);
-  link.ReadMemory(0, 48, dest, 47);
-  EXPECT_EQ(host.shown, 8);
-  EXPECT_EQ(host.lastDone, 8);
-  EXPECT_EQ(host.lastTotal, 8);
-  EXPECT_GE(host.processed, 16);
-  host.shown = 0;
-  link.ReadMemoryQuiet(0, 48, dest, 47);
-  EXPECT_EQ(host.shown, 0);
+  link.SetProgress(&progress);
+  std::vector<uint8_t> dest(14);
+  link.ReadMemory(0, 14, dest, 13);
+  const std::vector<std::pair<int, int>> threeChunks{{1, 3}, {2, 3}, {3, 3}};
+  EXPECT_EQ(progress.heard, threeChunks);
+  progress.heard.clear();
+  link.WriteMemory(0, 14, dest);
+  EXPECT_EQ(progress.heard, threeChunks);
+  progress.heard.clear();
+  link.ReadMemoryQuiet(0, 14, dest, 13);
+  EXPECT_TRUE(progress.heard.empty());
 }
 
 TEST_F(DeviceLinkTest, WithoutADeviceEveryExchangeFailsAtOnce) {

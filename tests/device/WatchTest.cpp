@@ -3,6 +3,7 @@
 #include <deque>
 #include <functional>
 
+#include "common/HookedClock.h"
 #include "device/ConnectionWatch.h"
 #include "device/ServedModel.h"
 #include "sim/SimulatedMouse.h"
@@ -50,7 +51,6 @@ class ScriptedCounts final : public HidTransport {
 // Takes every mouse it is given: an opened mouse is shown until it is lost.
 struct Listener final : WatchListener {
   std::vector<std::string> calls;
-  std::function<void()> onMessages;
   bool shown = false;
   bool accepts = true;  // false: the opened mouse's identification fails
   void MouseOpened() override {
@@ -62,16 +62,14 @@ struct Listener final : WatchListener {
     shown = false;
   }
   bool ShowsMouseImage() const override { return shown; }
-  void ProcessMessages() override {
-    if (onMessages) onMessages();
-  }
 };
+
 
 class WatchTest : public ::testing::Test {
  protected:
   SimulatedMouse mouse;
   ScriptedCounts transport{mouse};
-  VirtualClock clock;
+  test::HookedClock clock;
   DeviceLink link{transport, clock};
   Listener listener;
   ConnectionWatch watch{link, clock, listener};
@@ -185,7 +183,7 @@ TEST_F(WatchTest, DisagreeingCountsDoNothing) {
 
 TEST_F(WatchTest, TickDuringTheWaitReturnsAtOnce) {
   int nested = 0;
-  listener.onMessages = [&] {
+  clock.onPause = [&] {
     EXPECT_TRUE(watch.Busy());
     ++nested;
     watch.DevTimerTimer();

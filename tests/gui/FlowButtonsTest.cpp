@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QStringListModel>
 #include <QTemporaryDir>
+#include <future>
 #include <algorithm>
 #include <fstream>
 
@@ -66,7 +67,7 @@ TEST_F(FlowButtonsTest, ConfirmWritesThenClosesTheWindow) {
   mouse_.ClearLog();
   // The shipped layouts keep Confirm outside the window.
   EXPECT_FALSE(Button("Btn_Confirm_2")->isVisibleTo(window_->PageWidget(2)));
-  window_->Btn_Confirm_0Click();
+  RunFlow(DeviceFlow::Confirm);
   EXPECT_EQ(Count(Command::WriteDataCmd), 342);
   EXPECT_FALSE(window_->isVisible());
   EXPECT_FALSE(link_.IsOpen());
@@ -106,6 +107,56 @@ TEST_F(FlowButtonsTest, LoadingWindowIsCentredOverTheWindowDuringTransfers) {
   EXPECT_FALSE(loading_.isVisible());
 }
 
+// Holds the device thread in a pause until released; releases at the
+// latest when it goes, so a failed check cannot leave the thread waiting.
+class DeviceThreadHold {
+ public:
+  DeviceThreadHold(test::HookedClock& clock, int64_t atMs) : clock_(clock), released_(release_.get_future().share()) {
+    clock_.onPause = [this, atMs, released = released_] {
+      if (clock_.NowMs() >= atMs && !holding_.exchange(true)) released.wait();
+    };
+  }
+  ~DeviceThreadHold() { Release(); }
+  bool Holding() const { return holding_; }
+  void Release() {
+    if (!set_.exchange(true)) release_.set_value();
+  }
+
+ private:
+  test::HookedClock& clock_;
+  std::promise<void> release_;
+  std::shared_future<void> released_;
+  std::atomic<bool> holding_ = false;
+  std::atomic<bool> set_ = false;
+};
+
+TEST_F(FlowButtonsTest, WindowPaintsAndTakesNoInputWhileAFlowRuns) {
+  ConnectMouse();
+  mouse_.ClearLog();
+  {
+    // Half a second into the write of Apply.
+    DeviceThreadHold hold(clock_, clock_.NowMs() + 110 + 500);
+    ClickOnly("Btn_Apply_2");
+    QTRY_VERIFY(hold.Holding());
+    EXPECT_TRUE(window_->FlowRunning());
+    EXPECT_TRUE(window_->PagesLocked());
+    EXPECT_FALSE(window_->DevTimer().isActive());
+    QTRY_VERIFY(loading_.isVisible());
+    EXPECT_EQ(loading_.pos(), LoadingPosition(window_->geometry(), loading_.size()));
+    // Clicks meanwhile are dropped, and so is a second flow.
+    ClickOnly("Btn_Adv_2");
+    window_->StartFlow(DeviceFlow::Restore2);
+    hold.Release();
+    window_->WaitForFlows();
+  }
+  clock_.onPause = nullptr;
+  EXPECT_EQ(window_->CurrentPage(), Page::ModeA);
+  EXPECT_EQ(Count(Command::BeginTransactionCmd), 1);
+  EXPECT_FALSE(loading_.isVisible());
+  EXPECT_TRUE(window_->DevTimer().isActive());
+  EXPECT_FALSE(window_->PagesLocked());
+}
+
 // Answers the open dialog, and tries a second flow from inside the
 // message the first flow shows.
 class ReentrantDialogs final : public UserDialogs {
@@ -120,7 +171,7 @@ class ReentrantDialogs final : public UserDialogs {
   void ShowMessage(const QString&, const QString&) override {
     ++messages;
     exchangesBefore = mouse->Log().size();
-    window->Btn_Apply_0Click();
+    window->StartFlow(DeviceFlow::Apply);
     window->PageButtonClick(Page::Macro);
     exchangesAfter = mouse->Log().size();
   }
@@ -182,7 +233,7 @@ TEST_F(FlowButtonsTest, ClosingDuringAFlowWaitsForItsEnd) {
   closing->window = window_.get();
   closing->file = dir.filePath("zero.bin");
   window_->SetDialogs(std::move(dialogs));
-  window_->Btn_Load_0Click();
+  RunFlow(DeviceFlow::LoadProfile);
   EXPECT_TRUE(closing->visibleAfterClose);
   EXPECT_FALSE(window_->isVisible());
   EXPECT_FALSE(link_.IsOpen());

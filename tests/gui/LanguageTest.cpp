@@ -63,7 +63,7 @@ TEST_F(LanguageTest, MessagesFollowTheLanguage) {
   ConnectMouse();
   window_->LanguageButtonClick(2);
   mouse_.Unplug();
-  window_->DevTimerTimer();
+  Tick();
   ASSERT_FALSE(dialogs_->shown.empty());
   EXPECT_EQ(dialogs_->shown.back().text, QString::fromUtf8("未偵測到裝置\r\r請確認裝置已連接到USB連接埠"));
 }

@@ -149,7 +149,7 @@ TEST_F(WindowTest, LosingTheMouseLocksAndShowsPageOne) {
   ConnectMouse();
   Click("Btn_Adv_1");
   mouse_.Unplug();
-  window_->DevTimerTimer();
+  Tick();
   EXPECT_TRUE(window_->PagesLocked());
   EXPECT_TRUE(window_->State().noDevice);
   EXPECT_TRUE(Shown("gbPage1"));

@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "common/HookedClock.h"
 #include "gui/LoadingWindow.h"
 #include "gui/MainWindow.h"
 #include "gui/SkinnedPage.h"
@@ -57,15 +58,31 @@ class WindowTest : public testing::Test {
 
   // The first watch tick finds the mouse and reads its image.
   void ConnectMouse() {
-    window_->DevTimerTimer();
+    Tick();
     ASSERT_TRUE(link_.IsOpen());
     ASSERT_FALSE(window_->PagesLocked());
   }
 
+  // One watch tick, run to its end on the device thread.
+  void Tick() {
+    window_->DevTimerTimer();
+    window_->WaitForFlows();
+  }
+  // A device button's flow, run to its end.
+  void RunFlow(DeviceFlow flow) {
+    window_->StartFlow(flow);
+    window_->WaitForFlows();
+  }
+
   SkinButton* Button(const QString& name) const { return window_->findChild<SkinButton*>(name); }
   // A click where the button lies, through the window: whatever is on top
-  // there (a page overlay) gets it.
+  // there (a page overlay) gets it. A flow it starts is run to its end.
   void Click(const QString& name) {
+    ClickOnly(name);
+    window_->WaitForFlows();
+  }
+  // The same, leaving a flow it starts running.
+  void ClickOnly(const QString& name) {
     SkinButton* button = Button(name);
     ASSERT_NE(button, nullptr) << name.toStdString();
     const QPoint at = button->mapTo(window_.get(), button->rect().center());
@@ -79,7 +96,7 @@ class WindowTest : public testing::Test {
     return Widget(name) && Widget(name)->isVisibleTo(Widget(name)->parentWidget());
   }
 
-  VirtualClock clock_;
+  test::HookedClock clock_;
   SimulatedMouse mouse_;
   DeviceLink link_;
   LoadingWindow loading_;

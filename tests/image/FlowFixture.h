@@ -1,7 +1,7 @@
 #pragma once
 // A simulated mouse holding the factory image, a device link on virtual
 // time, a host that records what the flows asked of the window, and the
-// flows between them.
+// flows between them, their device jobs run at once on the test's thread.
 
 #include <gtest/gtest.h>
 
@@ -16,31 +16,30 @@
 
 namespace veltrax {
 
-struct RecordingHost final : FlowHost {
+struct RecordingHost final : FlowPages, FlowDialogs, TransferProgress {
   std::vector<std::string> events;
   std::vector<Message> messages;
+  std::vector<PagesChange> changes;
   std::optional<std::filesystem::path> saveFile, openFile;
   std::function<void()> afterTransfer;  // called when a memory exchange's last chunk is done
   std::function<void(int done, int total)> onChunk;
-  std::function<void()> onPointerSettings;
+  std::function<void()> onContribute;
 
   void ChunkDone(int done, int total) override {
     if (onChunk) onChunk(done, total);
     if (done == total && afterTransfer) afterTransfer();
   }
 
-  void LockPages() override { events.push_back("LockPages"); }
-  void UnlockPages() override { events.push_back("UnlockPages"); }
-  void EnableDevTimer(bool on) override { events.push_back(on ? "DevTimer on" : "DevTimer off"); }
+  void SetPagesLocked(bool locked) override { events.push_back(locked ? "LockPages" : "UnlockPages"); }
+  void Contribute(ImageState&) override {
+    events.push_back("Contribute");
+    if (onContribute) onContribute();
+  }
+  void Receive(const ImageState&, PagesChange change) override { changes.push_back(change); }
   void ShowMessage(const Message& m) override {
     events.push_back("Message " + m.id);
     messages.push_back(m);
   }
-  void ApplyPointerSettings() override {
-    events.push_back("ApplyPointerSettings");
-    if (onPointerSettings) onPointerSettings();
-  }
-  void CloseMainWindow() override { events.push_back("CloseMainWindow"); }
   std::optional<std::filesystem::path> ChooseSaveFile() override { return saveFile; }
   std::optional<std::filesystem::path> ChooseOpenFile() override { return openFile; }
 
@@ -53,7 +52,8 @@ struct RecordingHost final : FlowHost {
 
 class FlowTest : public ::testing::Test {
  protected:
-  FlowTest() : mouse(SimFaults{}, DefaultImage(1)), link(mouse, clock), flows(link, clock, host, texts) {
+  FlowTest() : mouse(SimFaults{}, DefaultImage(1)), link(mouse, clock), runner(link, clock), flows(runner, host, host, texts) {
+    link.SetProgress(&host);
     texts.Set("Str020", "Finding the device");
     texts.Set("Str100", "Waiting to reconnect device");
     texts.Set("Str101", "");
@@ -71,10 +71,17 @@ class FlowTest : public ::testing::Test {
   // The mouse found, its image read and shown, log and records cleared.
   void Ready() {
     Open();
-    ASSERT_EQ(flows.ReadDevInfo(), ReadOutcome::Read);
+    ASSERT_EQ(Ran(flows.ReadDevInfo()).read, ReadOutcome::Read);
     mouse.ClearLog();
     host.events.clear();
     host.messages.clear();
+    host.changes.clear();
+  }
+
+  // How the flow just started ended; the inline runner has run it whole.
+  const FlowResult& Ran(bool started) {
+    EXPECT_TRUE(started);
+    return flows.LastResult();
   }
 
   // The command codes the mouse received, without arguments.
@@ -110,6 +117,7 @@ class FlowTest : public ::testing::Test {
   SimulatedMouse mouse;
   VirtualClock clock;
   DeviceLink link;
+  InlineRunner runner;
   RecordingHost host;
   MapTextTable texts;
   ImageFlows flows;

@@ -19,7 +19,7 @@ TEST_F(FlowTest, FoundMouseIsIdentifiedReadAndShown) {
   mouse.Memory()[0x007] = 9;  // level 2 at 4800
   StoreChecksum(std::span(mouse.Memory()).subspan(0, 48));
   Open();
-  EXPECT_EQ(flows.ReadDevInfo(), ReadOutcome::Read);
+  EXPECT_EQ(Ran(flows.ReadDevInfo()).read, ReadOutcome::Read);
   EXPECT_EQ(Sequence(), "1 3 4(54,2) 5 4(0,2048) 5x342 8 2");
   EXPECT_EQ(flows.State().controls.cb_CPI[1].itemIndex, 9);
   EXPECT_EQ(flows.State().controls.edt_VendorID_Rd.text, "255");
@@ -56,12 +56,14 @@ TEST_F(FlowTest, IdentityOutcomes) {
     SimulatedMouse m(SimFaults{}, DefaultImage(1));
     VirtualClock vc;
     DeviceLink l(m, vc);
+    InlineRunner r(l, vc);
     RecordingHost h;
-    ImageFlows f(l, vc, h, texts);
+    ImageFlows f(r, h, h, texts);
     c.fault(m);
     uint32_t version = kRequiredRelease;
     ASSERT_TRUE(l.OpenDevice(0x04D9, 0xFC55, version));
-    EXPECT_EQ(f.ReadDevInfo(), c.outcome) << c.name;
+    ASSERT_TRUE(f.ReadDevInfo());
+    EXPECT_EQ(f.LastResult().read, c.outcome) << c.name;
     EXPECT_EQ(Codes(m), c.sequence) << c.name;
     EXPECT_EQ(l.IsOpen(), c.stillOpen) << c.name;
     EXPECT_TRUE(f.PagesLocked()) << c.name;
@@ -94,7 +96,7 @@ TEST_F(FlowTest, IdentityPairsThatAreAccepted) {
     flows.SetReserveIds(c.reserve.first, c.reserve.second);
     link.DropDevice();
     Open();
-    const ReadOutcome outcome = flows.ReadDevInfo();
+    const ReadOutcome outcome = Ran(flows.ReadDevInfo()).read;
     EXPECT_EQ(outcome, c.accepted ? ReadOutcome::Read : ReadOutcome::IdentityRejected)
         << int(c.vendor) << " " << int(c.product);
     EXPECT_EQ(flows.State().controls.edt_VendorID_Rd.text, std::to_string(c.vendor));
@@ -106,10 +108,10 @@ TEST_F(FlowTest, ApplyWritesTheEditedPagesAndVerifies) {
   flows.State().controls.cb_CPI[1].Select(9);
   flows.State().controls.AimDpiIndex = 5;
   flows.State().dataBuf.ButtonCode(KeyProfile::ModeA, 4)[0] = kAimKeyType;
-  size_t commandsBeforePointer = 99;
-  host.onPointerSettings = [&] { commandsBeforePointer = mouse.Log().size(); };
-  EXPECT_EQ(flows.DownloadParameter(), WriteOutcome::Verified);
-  EXPECT_EQ(commandsBeforePointer, 0U);  // the pointer settings come before the gate
+  size_t commandsBeforeContribute = 99;
+  host.onContribute = [&] { commandsBeforeContribute = mouse.Log().size(); };
+  EXPECT_EQ(Ran(flows.DownloadParameter()).write, WriteOutcome::Verified);
+  EXPECT_EQ(commandsBeforeContribute, 0U);  // the pages (pointer settings) come before the gate
   EXPECT_EQ(Sequence(), std::string("1 3 ") + kWrite + " 8 2");
   EXPECT_EQ(mouse.Memory()[0x007], 9);
   EXPECT_EQ(mouse.Memory()[0x04A], 5);
@@ -123,14 +125,14 @@ TEST_F(FlowTest, ApplyWritesTheEditedPagesAndVerifies) {
 
 TEST_F(FlowTest, ApplyOfTheFactoryImageWritesItUnchanged) {
   Ready();
-  EXPECT_EQ(flows.DownloadParameter(), WriteOutcome::Verified);
+  EXPECT_EQ(Ran(flows.DownloadParameter()).write, WriteOutcome::Verified);
   EXPECT_EQ(mouse.Memory(), DefaultImage(1));
 }
 
 TEST_F(FlowTest, StuckByteFailsAfterThreeRepairPasses) {
   Ready();
   mouse.Faults().stuckAddress = 0x300;
-  EXPECT_EQ(flows.DownloadParameter(), WriteOutcome::Unverified);
+  EXPECT_EQ(Ran(flows.DownloadParameter()).write, WriteOutcome::Unverified);
   const std::string pass = " 6(768,1) 7 4(0,2048) 5x342";
   EXPECT_EQ(Sequence(), std::string("1 3 ") + kWrite + pass + pass + pass + " 8 2");
   EXPECT_THAT(host.MessageIds(), ElementsAre("Str109"));
@@ -142,7 +144,7 @@ TEST_F(FlowTest, ByteThatTakesOneRepairIsVerified) {
   mouse.Faults().rejectReplies = 5;  // one write chunk gets no answer at all
   mouse.Faults().rejectCommand = 7;
   flows.State().controls.cb_CPI[0].Select(10);
-  EXPECT_EQ(flows.DownloadParameter(), WriteOutcome::Verified);
+  EXPECT_EQ(Ran(flows.DownloadParameter()).write, WriteOutcome::Verified);
   EXPECT_EQ(mouse.Memory()[0x006], 10);
   EXPECT_TRUE(host.messages.empty());
 }
@@ -163,9 +165,9 @@ TEST_F(FlowTest, RefusedWriteOrGateIsReported) {
     host.messages.clear();
     Ready();
     c.fault(mouse.Faults());
-    EXPECT_NE(flows.DownloadParameter(), WriteOutcome::Verified) << c.name;
+    EXPECT_NE(Ran(flows.DownloadParameter()).write, WriteOutcome::Verified) << c.name;
     EXPECT_THAT(host.MessageIds(), ElementsAre("Str109")) << c.name;
-    const auto pointer = std::find(host.events.begin(), host.events.end(), "ApplyPointerSettings");
+    const auto pointer = std::find(host.events.begin(), host.events.end(), "Contribute");
     const auto message = std::find(host.events.begin(), host.events.end(), "Message Str109");
     EXPECT_LT(pointer, message) << c.name;
     mouse.Faults() = SimFaults{};
@@ -189,7 +191,7 @@ TEST_F(FlowTest, BytesThatWereNotReadBackAreNoVerification) {
     }
     if (done == total && transfer++ == 0) mouse.Faults().rejectReplies = 0;
   };
-  EXPECT_EQ(flows.MemoToDataBuf_OnClick(), WriteOutcome::Unverified);
+  EXPECT_EQ(Ran(flows.MemoToDataBuf_OnClick()).write, WriteOutcome::Unverified);
   EXPECT_THAT(host.MessageIds(), ElementsAre("Str109"));
 }
 
@@ -199,7 +201,7 @@ TEST_F(FlowTest, WriteCountsOnlyWhenTheMouseEndedTheTransaction) {
     host.messages.clear();
     mouse.Faults().rejectReplies = 5;
     mouse.Faults().rejectCommand = code;
-    EXPECT_EQ(flows.DownloadParameter(), WriteOutcome::EndRefused) << int(code);
+    EXPECT_EQ(Ran(flows.DownloadParameter()).write, WriteOutcome::EndRefused) << int(code);
     EXPECT_EQ(mouse.Memory(), DefaultImage(1));
     ASSERT_THAT(host.MessageIds(), ElementsAre("Str109"));
     EXPECT_THAT(host.messages[0].text, StartsWith("Fail\n"));
@@ -215,9 +217,21 @@ TEST_F(FlowTest, UnpluggedMouseEndsTheFlowAtOnce) {
     std::function<void(ImageFlows&)> run;
   };
   const Case cases[] = {
-      {"apply", [](ImageFlows& f) { EXPECT_EQ(f.DownloadParameter(), WriteOutcome::Unplugged); }},
-      {"restore", [](ImageFlows& f) { EXPECT_EQ(f.DefaultParameter(2), WriteOutcome::Unplugged); }},
-      {"read", [](ImageFlows& f) { EXPECT_EQ(f.ReadDevInfo(), ReadOutcome::Unplugged); }},
+      {"apply",
+       [](ImageFlows& f) {
+         ASSERT_TRUE(f.DownloadParameter());
+         EXPECT_EQ(f.LastResult().write, WriteOutcome::Unplugged);
+       }},
+      {"restore",
+       [](ImageFlows& f) {
+         ASSERT_TRUE(f.DefaultParameter(2));
+         EXPECT_EQ(f.LastResult().write, WriteOutcome::Unplugged);
+       }},
+      {"read",
+       [](ImageFlows& f) {
+         ASSERT_TRUE(f.ReadDevInfo());
+         EXPECT_EQ(f.LastResult().read, ReadOutcome::Unplugged);
+       }},
   };
   for (const Case& c : cases) {
     mouse.Plug();
@@ -245,7 +259,7 @@ TEST_F(FlowTest, RepairWriteRefusedIsReported) {
       mouse.Faults().rejectCommand = 6;
     }
   };
-  EXPECT_EQ(flows.DownloadParameter(), WriteOutcome::Unverified);
+  EXPECT_EQ(Ran(flows.DownloadParameter()).write, WriteOutcome::Unverified);
   EXPECT_EQ(Sequence(), std::string("1 3 ") + kWrite + " 6(768,1) 6(768,1) 6(768,1) 6(768,1) 6(768,1) 8 2");
   EXPECT_THAT(host.MessageIds(), ElementsAre("Str109"));
 }

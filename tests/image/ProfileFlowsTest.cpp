@@ -43,7 +43,7 @@ TEST_F(ProfileTest, SaveReadsTheMouseAndWritesItsImage) {
   Ready();
   mouse.Memory()[0x200] = 0x5A;
   host.saveFile = dir / "mine";
-  EXPECT_EQ(flows.Btn_Save_0Click(), ProfileOutcome::Saved);
+  EXPECT_EQ(Ran(flows.Start(DeviceFlow::SaveProfile)).profile, ProfileOutcome::Saved);
   EXPECT_EQ(Sequence(), "1 3 4(54,2) 5 4(0,2048) 5x342 8 2");
   auto saved = ReadWholeFile(dir / "mine.bin");
   ASSERT_TRUE(saved.ok());
@@ -56,14 +56,14 @@ TEST_F(ProfileTest, SaveWritesNothingWhenTheReadFails) {
   host.saveFile = dir / "mine.bin";
   mouse.Faults().rejectReplies = 10;  // the address commands of the identity read and the image read
   mouse.Faults().rejectCommand = 4;
-  EXPECT_EQ(flows.Btn_Save_0Click(), ProfileOutcome::ReadFailed);
+  EXPECT_EQ(Ran(flows.Start(DeviceFlow::SaveProfile)).profile, ProfileOutcome::ReadFailed);
   EXPECT_FALSE(std::filesystem::exists(dir / "mine.bin"));
   EXPECT_THAT(host.MessageIds(), ElementsAre("Str109"));
 
   host.messages.clear();
   mouse.Faults() = SimFaults{};
   mouse.Memory()[54] = 0x01;  // identity rejected: not read either
-  EXPECT_EQ(flows.Btn_Save_0Click(), ProfileOutcome::ReadFailed);
+  EXPECT_EQ(Ran(flows.Start(DeviceFlow::SaveProfile)).profile, ProfileOutcome::ReadFailed);
   EXPECT_FALSE(std::filesystem::exists(dir / "mine.bin"));
   EXPECT_THAT(host.MessageIds(), ElementsAre("Str107", "Str109"));
 }
@@ -74,7 +74,7 @@ TEST_F(ProfileTest, LoadWritesTheFileBytesAsTheyAre) {
   bytes[0x010] ^= 0xFF;  // damaged ParameterASection checksum
   bytes[0x500] = 0x77;
   host.openFile = WriteFile("p.bin", bytes);
-  EXPECT_EQ(flows.Btn_Load_0Click(), ProfileOutcome::Verified);
+  EXPECT_EQ(Ran(flows.Start(DeviceFlow::LoadProfile)).profile, ProfileOutcome::Verified);
   EXPECT_EQ(Sequence(), std::string("1 3 ") + kWrite + " 8 2");
   EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), mouse.Memory().begin()));
   // The pages show the repaired section.
@@ -106,7 +106,7 @@ TEST_F(ProfileTest, LoadRefusesWhatIsNoProfileAndChangesNothing) {
     host.messages.clear();
     mouse.ClearLog();
     host.openFile = WriteFile(c.name, c.bytes);
-    EXPECT_EQ(flows.Btn_Load_0Click(), ProfileOutcome::Refused) << c.name;
+    EXPECT_EQ(Ran(flows.Start(DeviceFlow::LoadProfile)).profile, ProfileOutcome::Refused) << c.name;
     EXPECT_THAT(host.MessageIds(), ElementsAre("Str102")) << c.name;
     EXPECT_EQ(host.messages[0].text, "VELTRAXData.bin file type error");
     EXPECT_TRUE(mouse.Log().empty()) << c.name;
@@ -118,7 +118,7 @@ TEST_F(ProfileTest, LoadRefusesWhatIsNoProfileAndChangesNothing) {
 TEST_F(ProfileTest, UnreadableFileSaysWhy) {
   Ready();
   host.openFile = dir / "missing.bin";
-  EXPECT_EQ(flows.Btn_Load_0Click(), ProfileOutcome::Refused);
+  EXPECT_EQ(Ran(flows.Start(DeviceFlow::LoadProfile)).profile, ProfileOutcome::Refused);
   ASSERT_EQ(host.messages.size(), 1U);
   EXPECT_EQ(host.messages[0].id, "");
   EXPECT_THAT(host.messages[0].text, ::testing::HasSubstr("missing.bin"));
@@ -126,14 +126,14 @@ TEST_F(ProfileTest, UnreadableFileSaysWhy) {
 
 TEST_F(ProfileTest, NoMouseOrCancelledDialogDoesNothing) {
   host.openFile = host.saveFile = dir / "x.bin";
-  EXPECT_EQ(flows.Btn_Load_0Click(), ProfileOutcome::NoDevice);
-  EXPECT_EQ(flows.Btn_Save_0Click(), ProfileOutcome::NoDevice);
+  EXPECT_EQ(Ran(flows.Start(DeviceFlow::LoadProfile)).profile, ProfileOutcome::NoDevice);
+  EXPECT_EQ(Ran(flows.Start(DeviceFlow::SaveProfile)).profile, ProfileOutcome::NoDevice);
   EXPECT_THAT(host.MessageIds(), ElementsAre("Str020", "Str020"));
   Open();
   host.openFile.reset();
   host.saveFile.reset();
-  EXPECT_EQ(flows.Btn_Load_0Click(), ProfileOutcome::Cancelled);
-  EXPECT_EQ(flows.Btn_Save_0Click(), ProfileOutcome::Cancelled);
+  EXPECT_EQ(Ran(flows.Start(DeviceFlow::LoadProfile)).profile, ProfileOutcome::Cancelled);
+  EXPECT_EQ(Ran(flows.Start(DeviceFlow::SaveProfile)).profile, ProfileOutcome::Cancelled);
   EXPECT_TRUE(mouse.Log().empty());
 }
 

@@ -15,7 +15,7 @@ class ReadTest : public FlowTest {
   bool ReadAfterGate() {
     EXPECT_EQ(link.IdentityGate(), GateOutcome::Passed);
     mouse.ClearLog();
-    return flows.Btn_Read();
+    return Ran(flows.Btn_Read()).read == ReadOutcome::Read;
   }
 };
 
@@ -71,17 +71,17 @@ TEST_F(ReadTest, ManualReadThatFailsKeepsUnlockedPagesUsable) {
 TEST_F(FlowTest, RestoreWritesTheDefaultImageAsLoaded) {
   Ready();
   mouse.Memory().fill(0x11);
-  EXPECT_EQ(flows.DefaultParameter2(), WriteOutcome::Verified);
+  EXPECT_EQ(Ran(flows.DefaultParameter(2)).write, WriteOutcome::Verified);
   EXPECT_EQ(Sequence(), std::string("1 3 ") + kWrite + " 8 2");
   EXPECT_EQ(mouse.Memory(), DefaultImage(2));
-  EXPECT_EQ(host.events.front(), "DevTimer off");
-  EXPECT_EQ(host.events.back(), "UnlockPages");
+  EXPECT_EQ(host.events, (std::vector<std::string>{"LockPages", "UnlockPages"}));
+  EXPECT_EQ(host.changes, std::vector<PagesChange>{PagesChange::Restored});
 }
 
 TEST_F(FlowTest, BuiltInDefaultsRestoreKeepsGapsAndLeavesPagesAsTheyAre) {
   Ready();
   flows.State().workingImage[0x03C] = 0x42;  // a gap byte
-  EXPECT_EQ(flows.TLDefaultParameter(), WriteOutcome::Verified);
+  EXPECT_EQ(Ran(flows.TLDefaultParameter()).write, WriteOutcome::Verified);
   EXPECT_EQ(Sequence(), std::string("1 3 ") + kWrite + " 8 2");
   for (const Section& s : kParameterSections) {
     const auto defaults = BuiltInDefaults(s);
@@ -94,22 +94,29 @@ TEST_F(FlowTest, BuiltInDefaultsRestoreKeepsGapsAndLeavesPagesAsTheyAre) {
 }
 
 TEST_F(FlowTest, ButtonsWithoutMouseSayFindingTheDevice) {
-  flows.Btn_Apply_0Click();
-  flows.Btn_Confirm1_1Click();
-  flows.Btn_Read_0Click();
+  EXPECT_TRUE(flows.Start(DeviceFlow::Apply));
+  EXPECT_TRUE(flows.Start(DeviceFlow::Restore1));
+  EXPECT_TRUE(flows.Start(DeviceFlow::Read));
   EXPECT_THAT(host.MessageIds(), ElementsAre("Str020", "Str020", "Str020"));
   EXPECT_EQ(clock.NowMs(), 220);  // Read has no 110 ms wait
+  EXPECT_FALSE(flows.LastResult().deviceOpen);
   host.messages.clear();
-  flows.Btn_DefaultClick();
+  EXPECT_TRUE(flows.Start(DeviceFlow::RestoreBuiltIn));
   EXPECT_TRUE(host.messages.empty());
   EXPECT_TRUE(mouse.Log().empty());
 }
 
-TEST_F(FlowTest, ConfirmClosesTheWindowAfterTheWrite) {
+TEST_F(FlowTest, ConfirmEndsOneHundredTenMillisecondsAfterTheWrite) {
   Ready();
-  flows.Btn_Confirm_0Click();
+  int64_t writtenAt = 0;
+  bool ended = false;
+  host.afterTransfer = [&] { writtenAt = clock.NowMs(); };
+  ASSERT_TRUE(flows.Start(DeviceFlow::Confirm, [&](const FlowResult& result) {
+    ended = result.deviceOpen;
+    EXPECT_EQ(clock.NowMs() - writtenAt, 2 * 10 + 110);  // SystemReloadCmd, EndTransactionCmd, the pause
+  }));
+  EXPECT_TRUE(ended);
   EXPECT_EQ(Sequence(), std::string("1 3 ") + kWrite + " 8 2");
-  EXPECT_EQ(host.events.back(), "CloseMainWindow");
 }
 
 TEST_F(FlowTest, LostMouseShowsDefaultsOnLockedPages) {

@@ -14,30 +14,37 @@ constexpr int kEnglish = 1;
 
 }  // namespace
 
-CliHost::CliHost(std::ostream& err) : err_(err), progress_(::isatty(STDERR_FILENO)) {}
+CliSide::CliSide(std::ostream& err) : err_(err), progress_(::isatty(STDERR_FILENO)) {}
 
-CliHost::~CliHost() { ClearProgress(); }
+CliSide::~CliSide() { ClearProgress(); }
 
-void CliHost::ShowMessage(const Message& message) {
+void CliSide::ShowMessage(const Message& message) {
   ClearProgress();
   std::string text = message.text;
   while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.pop_back();
   err_ << "veltraxctl: " << text << "\n";
 }
 
-void CliHost::ChunkDone(int done, int total) {
+void CliSide::ChunkDone(int done, int total) {
   if (progress_) err_ << "\r" << done << "/" << total << std::flush;
 }
 
-void CliHost::ClearProgress() {
+void CliSide::ClearProgress() {
   if (progress_) err_ << "\r\033[K" << std::flush;
 }
 
 FlowRun::FlowRun(Session& session, std::ostream& err)
-    : host(err), texts(LoadLanguageTable(kEnglish)), flows(session.Link(), sleeper, host, texts) {
+    : link(session.Link()),
+      side(err),
+      runner(link, sleeper),
+      texts(LoadLanguageTable(kEnglish)),
+      flows(runner, pages, side, texts) {
+  link.SetProgress(&side);
   auto options = LoadGlobalOptions();
   if (options) flows.SetReserveIds(options.value().revManuId, options.value().revProId);
 }
+
+FlowRun::~FlowRun() { link.SetProgress(nullptr); }
 
 void ExplainRead(ReadOutcome outcome, std::ostream& err) {
   switch (outcome) {

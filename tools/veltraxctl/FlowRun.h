@@ -1,7 +1,7 @@
 #pragma once
-// The image flows run from a shell: the window's part in them played by a
-// host that takes files from the command line, prints messages on stderr
-// and shows transfer progress on a terminal.
+// The image flows run from a shell, on the caller's thread: the window's
+// part in them played by a side that takes files from the command line,
+// prints messages on stderr and shows transfer progress on a terminal.
 
 #include <iosfwd>
 #include <optional>
@@ -14,10 +14,10 @@
 
 namespace veltrax::ctl {
 
-class CliHost final : public FlowHost {
+class CliSide final : public FlowDialogs, public TransferProgress {
  public:
-  explicit CliHost(std::ostream& err);
-  ~CliHost() override;
+  explicit CliSide(std::ostream& err);
+  ~CliSide() override;
 
   std::optional<std::filesystem::path> file;
 
@@ -35,8 +35,13 @@ class CliHost final : public FlowHost {
 // Flows over the session's link with English texts and the built-in options.
 struct FlowRun {
   FlowRun(Session& session, std::ostream& err);
-  CliHost host;
+  ~FlowRun();
+
+  DeviceLink& link;
+  CliSide side;
+  FlowPages pages;
   RealSleeper sleeper;
+  InlineRunner runner;
   LanguageTable texts;
   ImageFlows flows;
 };

@@ -161,10 +161,11 @@ void PrintText(const nlohmann::json& d, std::ostream& out) {
 int ImageReadCommand(Session& session, const std::string& file, std::ostream& out, std::ostream& err) {
   if (!session.OpenMouse(err)) return 1;
   FlowRun run(session, err);
-  run.host.file = file;
-  const ProfileOutcome outcome = run.flows.Btn_Save_0Click();
-  if (outcome != ProfileOutcome::Saved) {
-    if (outcome == ProfileOutcome::ReadFailed) ExplainRead(run.flows.LastReadOutcome(), err);
+  run.side.file = file;
+  run.flows.Start(DeviceFlow::SaveProfile);
+  const FlowResult& result = run.flows.LastResult();
+  if (result.profile != ProfileOutcome::Saved) {
+    if (result.profile == ProfileOutcome::ReadFailed) ExplainRead(result.read, err);
     err << "veltraxctl: " << file << " not written\n";
     return 1;
   }
@@ -175,10 +176,11 @@ int ImageReadCommand(Session& session, const std::string& file, std::ostream& ou
 int WriteCommand(Session& session, const std::string& file, std::ostream& out, std::ostream& err) {
   if (!session.OpenMouse(err)) return 1;
   FlowRun run(session, err);
-  run.host.file = file;
-  switch (run.flows.Btn_Load_0Click()) {
+  run.side.file = file;
+  run.flows.Start(DeviceFlow::LoadProfile);
+  switch (run.flows.LastResult().profile) {
     case ProfileOutcome::Verified:
-    case ProfileOutcome::Unverified: return WriteResult(run.flows.LastWriteOutcome(), file, out, err);
+    case ProfileOutcome::Unverified: return WriteResult(run.flows.LastResult().write, file, out, err);
     default: return 1;
   }
 }
@@ -186,7 +188,8 @@ int WriteCommand(Session& session, const std::string& file, std::ostream& out, s
 int ResetCommand(Session& session, int n, std::ostream& out, std::ostream& err) {
   if (!session.OpenMouse(err)) return 1;
   FlowRun run(session, err);
-  return WriteResult(run.flows.DefaultParameter(n), "default image " + std::to_string(n), out, err);
+  run.flows.DefaultParameter(n);
+  return WriteResult(run.flows.LastResult().write, "default image " + std::to_string(n), out, err);
 }
 
 int ShowCommand(Session& session, const std::string& file, bool json, int language, std::ostream& out,
@@ -195,7 +198,8 @@ int ShowCommand(Session& session, const std::string& file, bool json, int langua
   if (file.empty()) {
     if (!session.OpenMouse(err)) return 1;
     run = std::make_unique<FlowRun>(session, err);
-    const ReadOutcome read = run->flows.ReadDevInfo();
+    run->flows.ReadDevInfo();
+    const ReadOutcome read = run->flows.LastResult().read;
     if (read != ReadOutcome::Read) {
       ExplainRead(read, err);
       return 1;
@@ -217,7 +221,7 @@ int ShowCommand(Session& session, const std::string& file, bool json, int langua
     ImageState& state = run->flows.State();
     std::copy(bytes.value().begin(), bytes.value().end(), state.workingImage.begin());
     ImageToDataBuf(state);
-    DataBufToUI(state.dataBuf, state.controls, run->host);
+    DataBufToUI(state.dataBuf, state.controls, run->pages);
   }
   const nlohmann::json description = Describe(run->flows.State(), language);
   if (json) {

@@ -51,7 +51,7 @@ int SetInFile(Session& session, const std::string& file, const std::vector<std::
         << " fails its check; the window would show its built-in defaults. Nothing changed\n";
     return 1;
   }
-  DataBufToUI(state.dataBuf, state.controls, run.host);
+  DataBufToUI(state.dataBuf, state.controls, run.pages);
   if (!ApplyAll(state, edits, err)) return 1;
   PagesToWorkingImage(state);
   if (Status written = WriteFileAtomically(file, state.workingImage); !written) {
@@ -65,7 +65,8 @@ int SetInFile(Session& session, const std::string& file, const std::vector<std::
 int SetOnMouse(Session& session, const std::vector<std::string>& edits, std::ostream& out, std::ostream& err) {
   if (!session.OpenMouse(err)) return 1;
   FlowRun run(session, err);
-  const ReadOutcome read = run.flows.ReadDevInfo();
+  run.flows.ReadDevInfo();
+  const ReadOutcome read = run.flows.LastResult().read;
   if (read != ReadOutcome::Read) {
     ExplainRead(read, err);
     return 1;
@@ -75,7 +76,8 @@ int SetOnMouse(Session& session, const std::vector<std::string>& edits, std::ost
     err << "veltraxctl: note: the mouse's " << section << " failed its check; its built-in defaults go back\n";
   }
   if (!ApplyAll(state, edits, err)) return 1;
-  return WriteResult(run.flows.DownloadParameter(), Joined(edits), out, err);
+  run.flows.DownloadParameter();
+  return WriteResult(run.flows.LastResult().write, Joined(edits), out, err);
 }
 
 }  // namespace
