@@ -10,6 +10,8 @@
 #include "image/FieldConversions.h"
 #include "image/SectionChecks.h"
 #include "macro/BaseMacroTable.h"
+#include "resources/LayoutTable.h"
+#include "resources/Resources.h"
 #include "macro/MacroName.h"
 
 namespace veltrax::gui {
@@ -193,13 +195,32 @@ TEST_F(KeyPagesTest, AimKeyTakesTheCurrentAimDpiIndex) {
   EXPECT_EQ(CodeOf(KeyProfile::ModeA, 2), "0A0500");
 }
 
-TEST_F(KeyPagesTest, AChoiceReachesTheMouseOnApply) {
+TEST_F(KeyPagesTest, AChoiceReachesTheMouseOnApplyAndComesBackOnRead) {
   Choose(3, kSpecial, "Pnl_Special", kFireKey);
   Click("Btn_Apply_1");
   ImageState onMouse;
   std::copy(mouse_.Memory().begin(), mouse_.Memory().end(), onMouse.workingImage.begin());
   ImageToDataBuf(onMouse);
   EXPECT_EQ(CodeText(onMouse.dataBuf.ButtonCode(KeyProfile::ModeA, 3)), "0600F0");
+  Key(3)->SetCaption("stale");
+  Click("Btn_Read_1");
+  EXPECT_EQ(Key(3)->Caption(), "Fire Key");
+}
+
+// A layout that hides the Macro page button cuts the Base Macro row off the
+// main menu, for the pointer and the arrow keys alike.
+TEST(FunctionMenus, WithoutTheMacroPageTheMainMenuHasSixRows) {
+  QWidget window;
+  window.resize(1030, 662);
+  FunctionMenuView menus(&window);
+  const LayoutTable layout = LayoutTable::Parse("[org1]\nBtn_B11_Enable=0\nM_L_W=176\nSP_L_W=160\nO_L_W=160\n", "org1");
+  menus.ApplyLanguage(layout, "Arial", LoadLanguageTable(1));
+  menus.OpenAtLabel(AssignTarget{}, QRect(204, 176, 170, 27), nullptr);
+  MenuPanelView* main = menus.Panel(MenuPanel::Main);
+  EXPECT_EQ(main->Rows().size(), 6);
+  EXPECT_EQ(main->geometry(), QRect(289, 189, 176, 146));
+  QTest::keyClick(main, Qt::Key_Up);  // from nothing upwards: the last row shown
+  EXPECT_EQ(main->HoveredRow(), kUserDefined);
 }
 
 TEST_F(KeyPagesTest, BaseMacroRowsReadTheLibraryWhenTheListOpens) {
