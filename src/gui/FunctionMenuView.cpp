@@ -163,7 +163,8 @@ void FunctionMenuView::PlaceSubmenu(MenuPanel parent, int row, MenuPanel submenu
 
 void FunctionMenuView::FillMacroList() {
   QList<MenuPanelView::Row> rows;
-  for (const std::string& name : macroNames_ ? macroNames_() : std::vector<std::string>{}) rows.append({FromUtf8(name)});
+  const std::vector<std::string> names = macroNames_ ? macroNames_() : std::vector<std::string>{};
+  for (const std::string& name : names) rows.append({FromUtf8(name)});
   // An empty library shows one row that cannot be chosen.
   if (rows.isEmpty()) rows.append({QStringLiteral(" \u2014"), false, false});
   MenuPanelView* list = Panel(MenuPanel::MacroList);

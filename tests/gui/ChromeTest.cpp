@@ -100,7 +100,8 @@ TEST_F(ChromeTest, LanguageSwitchUnderThePointerKeepsTheNewCaption) {
     int language;
     const char* caption;
   };
-  const Case cases[] = {{"Btn_Lang2_1", 2, "繁體中文"}, {"Btn_Lang3_2", 3, "English"}, {"Btn_Lang1_3", 1, "English"}};
+  const Case cases[] = {
+      {"Btn_Lang2_1", 2, "繁體中文"}, {"Btn_Lang3_2", 3, "English"}, {"Btn_Lang1_3", 1, "English"}};
   for (const Case& c : cases) {
     Enter(c.button);
     Tick();

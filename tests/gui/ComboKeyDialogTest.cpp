@@ -37,7 +37,9 @@ using Step = std::variant<Press, Box>;
 class ComboKeyDialogTest : public testing::Test {
  protected:
   ComboKeyDialogTest()
-      : layout_(LoadLayout(1).value()), texts_(LoadLanguageTable(1)), dialog_(nullptr, layout_, texts_, "Arial", Blank) {
+      : layout_(LoadLayout(1).value()),
+        texts_(LoadLanguageTable(1)),
+        dialog_(nullptr, layout_, texts_, "Arial", Blank) {
     dialog_.ShowOver(QRect(100, 50, 1030, 662));
     QObject::connect(&dialog_, &ComboKeyDialog::Confirmed, [this](const ComboResult& r) { confirmed_.push_back(r); });
   }
