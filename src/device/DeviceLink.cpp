@@ -202,9 +202,10 @@ bool DeviceLink::OpenDevice(uint32_t vendorId, uint32_t productId, uint32_t& ver
     const bool idsMatch = info.vendorId == vendorId && info.productId == productId;
     OpenResult opened = transport_.Open(info.path);
     if (!opened.device) {
-      if (idsMatch) openProblems_.push_back({info.path, opened.error});
+      if (idsMatch) NoteOpenFailure(info.path, opened);
       continue;
     }
+    if (idsMatch && info.releaseNumber != versionNumber) NoteOtherRelease(info);
     if (idsMatch && info.releaseNumber == versionNumber && info.featureReportLength == kReportLength) {
       kept = std::move(opened.device);  // the last match wins; an earlier one is closed
       keptPath = info.path;
@@ -219,6 +220,19 @@ bool DeviceLink::OpenDevice(uint32_t vendorId, uint32_t productId, uint32_t& ver
   reportLength_ = kReportLength;
   openProblems_.clear();
   return true;
+}
+
+void DeviceLink::NoteOpenFailure(const std::string& path, const OpenResult& opened) {
+  const auto kind = opened.permissionDenied ? OpenProblem::Kind::NoPermission : OpenProblem::Kind::CannotOpen;
+  openProblems_.push_back({kind, path, opened.error, 0});
+}
+
+// A mouse shows one release on each of its interfaces: say it once.
+void DeviceLink::NoteOtherRelease(const HidInterfaceInfo& info) {
+  for (const OpenProblem& p : openProblems_) {
+    if (p.kind == OpenProblem::Kind::OtherRelease && p.release == info.releaseNumber) return;
+  }
+  openProblems_.push_back({OpenProblem::Kind::OtherRelease, info.path, {}, info.releaseNumber});
 }
 
 bool DeviceLink::StillPresent() {

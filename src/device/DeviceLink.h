@@ -41,10 +41,17 @@ enum class GateOutcome {
 // (SystemReloadCmd, then EndTransactionCmd) once its work is done.
 constexpr bool NeedsTransactionEnd(GateOutcome g) { return g == GateOutcome::Rejected || g == GateOutcome::Passed; }
 
-// A matching interface that exists but could not be opened.
+// Why an interface with the served ids is there but not used.
 struct OpenProblem {
+  enum class Kind {
+    NoPermission,  // the user may not open its node (no udev rule yet)
+    CannotOpen,    // another reason the system gave
+    OtherRelease,  // it opens, but it is another release of the mouse
+  };
+  Kind kind = Kind::CannotOpen;
   std::string path;
-  std::string reason;
+  std::string reason;    // the system's words for a failed open
+  uint16_t release = 0;  // the release it has, for OtherRelease
 };
 
 class DeviceLink {
@@ -102,7 +109,8 @@ class DeviceLink {
   // Searches every HID interface, keeps the last that matches the ids, the
   // release number and report length 8; versionNumber is written back.
   bool OpenDevice(uint32_t vendorId, uint32_t productId, uint32_t& versionNumber);
-  // Matching interfaces that the last OpenDevice could not open, with why.
+  // Interfaces with the served ids that the last OpenDevice could not open
+  // or did not take, with why: each path once, each other release once.
   const std::vector<OpenProblem>& OpenProblems() const { return openProblems_; }
   // Path of the open interface; empty before the first open.
   const std::string& DevicePath() const { return devicePath_; }
@@ -122,6 +130,8 @@ class DeviceLink {
 
  private:
   void Trace(const char* what, bool ok) const;
+  void NoteOpenFailure(const std::string& path, const OpenResult& opened);
+  void NoteOtherRelease(const HidInterfaceInfo& info);
   bool Exchange(const std::array<uint8_t, kReportLength>& request, const ExchangeTiming& timing);
   // After a failed feature request: whether the device has gone away.
   bool DeviceGone();

@@ -37,6 +37,7 @@ class HidDevice {
 struct OpenResult {
   std::unique_ptr<HidDevice> device;  // null when the open failed
   std::string error;                  // why it failed, in the system's words
+  bool permissionDenied = false;      // it failed for want of the right to open it
 };
 
 class HidTransport {

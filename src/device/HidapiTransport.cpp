@@ -80,9 +80,11 @@ std::vector<HidInterfaceInfo> HidapiTransport::Enumerate() {
 OpenResult HidapiTransport::Open(const std::string& path) {
   if (hid_device* handle = hid_open_path(path.c_str())) return {std::make_unique<HidapiDevice>(handle, path), {}};
   // hidapi does not say why; ask the node itself.
-  std::string reason = "cannot be opened";
-  if (::access(path.c_str(), R_OK | W_OK) != 0) reason = std::strerror(errno);
-  return {nullptr, reason};
+  if (::access(path.c_str(), R_OK | W_OK) != 0) {
+    const int err = errno;
+    return {nullptr, std::strerror(err), err == EACCES || err == EPERM};
+  }
+  return {nullptr, "cannot be opened", false};
 }
 
 }  // namespace veltrax

@@ -1,6 +1,7 @@
 #include "gui/MessageDialog.h"
 
 #include <QGuiApplication>
+#include <algorithm>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -32,7 +33,6 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& text, const QString
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), text_(text), background_(pictures("Msg")) {
   setObjectName(QStringLiteral("MessageDialog"));
   setModal(true);
-  setFixedSize(kWidth, kHeight);
   setAttribute(Qt::WA_TranslucentBackground, false);
 
   QFont font = this->font();
@@ -49,15 +49,26 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& text, const QString
   title->setGeometry(kTitleLeft, 0, kWidth - 2 * kTitleLeft, kHeaderHeight);
 
   QLabel* label = AddLabel(this, QStringLiteral("lbl_Message"), text, font);
-  label->setAlignment(Qt::AlignCenter);
+  label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
+  // A message of several paragraphs, such as what keeps the mouse from
+  // being used and the command that mends it, reads from the left; any
+  // message can be selected and copied.
+  label->setAlignment(text.contains(QLatin1Char('\n')) ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
   auto* ok = new SkinButton(QStringLiteral("Btn_OK"), this);
   ok->SetPicture(QStringLiteral("BtnS_01"), pictures("BtnS_01"));
   ok->SetCaption(QStringLiteral("OK"));
   ok->setFont(font);
-  ok->move((kWidth - ok->width()) / 2, kHeight - kMargin - ok->height());
-  label->setGeometry(kMargin, kHeaderHeight, kWidth - 2 * kMargin, ok->y() - kHeaderHeight);
+  // The dialog grows downwards when the text needs more room than the
+  // background leaves it.
+  const int textWidth = kWidth - 2 * kMargin;
+  const int room = kHeight - kMargin - ok->height() - kHeaderHeight;
+  const int height = kHeight + std::max(0, label->heightForWidth(textWidth) + kMargin / 2 - room);
+  setFixedSize(kWidth, height);
+  ok->move((kWidth - ok->width()) / 2, height - kMargin - ok->height());
+  label->setGeometry(kMargin, kHeaderHeight, textWidth, ok->y() - kHeaderHeight);
   connect(ok, &SkinButton::Entered, this, [ok, pictures] { ok->SetPicture("BtnS_02", pictures("BtnS_02")); });
   connect(ok, &SkinButton::Left, this, [ok, pictures] { ok->SetPicture("BtnS_01", pictures("BtnS_01")); });
   connect(ok, &SkinButton::Pressed, this, [ok, pictures] { ok->SetPicture("BtnS_03", pictures("BtnS_03")); });
@@ -72,7 +83,18 @@ void MessageDialog::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), QColor(0x1B, 0x1E, 0x24));
     return;
   }
-  painter.drawPixmap(0, 0, background_);
+  if (height() == background_.height()) {
+    painter.drawPixmap(0, 0, background_);
+    return;
+  }
+  // A taller dialog keeps the background's header with its rule and its
+  // foot, and stretches a plain band just below the rule between them.
+  const int top = kHeaderHeight + 4;
+  const int band = 8;
+  const int foot = background_.height() - top - band;
+  painter.drawPixmap(0, 0, background_, 0, 0, -1, top);
+  painter.drawPixmap(QRect(0, top, width(), height() - top - foot), background_, QRect(0, top, background_.width(), band));
+  painter.drawPixmap(0, height() - foot, background_, 0, top + band, -1, foot);
 }
 
 }  // namespace veltrax::gui

@@ -101,12 +101,21 @@ void ImageFlows::RefreshErrorAP() {
   pages_.Receive(state_, PagesChange::NoDevice);
 }
 
-void ImageFlows::DeviceLost() {
+// Str100 and Str101; when a mouse is plugged in but cannot be used, what
+// is wrong and how to mend it follow.
+std::string ImageFlows::WaitingText(const std::string& why) const {
+  std::string text = texts_.Text("Str100") + "\r\r" + texts_.Text("Str101");
+  if (why.empty()) return text;
+  while (!text.empty() && text.back() == '\r') text.pop_back();
+  return text + "\n\n" + why;
+}
+
+void ImageFlows::DeviceLost(const std::string& why) {
   pages_.HideMenus();
   RefreshErrorAP();
   state_.controls.LedType.clear();
   LockPages();
-  dialogs_.ShowMessage({"Str100", texts_.Text("Str100") + "\r\r" + texts_.Text("Str101"), MessageStyle::Dialog});
+  dialogs_.ShowMessage({"Str100", WaitingText(why), MessageStyle::Dialog});
 }
 
 void ImageFlows::DeviceReady() {

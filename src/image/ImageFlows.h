@@ -12,6 +12,7 @@
 // LastResult() tells how.
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "base/TextTable.h"
@@ -62,7 +63,9 @@ class ImageFlows final : public WatchListener {
   // The no-device state and leaving it; no exchange.
   void InitNoDevice();
   void RefreshErrorAP();
-  void DeviceLost();
+  // why: what keeps a mouse that is plugged in from being used, and how
+  // to mend it (DescribeOpenProblems); shown after Str100 and Str101.
+  void DeviceLost(const std::string& why = {});
   void DeviceReady();
 
   // WatchListener: called by the watch on the device thread during a tick;
@@ -100,7 +103,8 @@ class ImageFlows final : public WatchListener {
   // Btn_Read's part on this thread; a read that failed changes nothing
   // that is shown or kept.
   void ShowImageRead(const ImageRead& read);
-  void ShowWatchEvents(const std::vector<WatchEvent>& events, const IdentifyRead& found);
+  void ShowWatchEvents(const std::vector<WatchEvent>& events, const IdentifyRead& found, const std::string& why);
+  std::string WaitingText(const std::string& why) const;
 
   DeviceRunner& runner_;
   FlowPages& pages_;

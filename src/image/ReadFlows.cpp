@@ -1,5 +1,6 @@
 // Identifying the mouse, reading its image, and the connection watch's tick.
 
+#include "device/OpenProblems.h"
 #include "image/FieldConversions.h"
 #include "image/ImageFlows.h"
 #include "image/SectionChecks.h"
@@ -77,26 +78,29 @@ bool ImageFlows::DevTimerTimer(ConnectionWatch& watch) {
   if (runner_.Busy()) return false;
   tickShowsImage_ = !state_.noDevice;
   auto found = std::make_shared<IdentifyRead>();
+  auto why = std::make_shared<std::string>();
   Next tick = MakeDeviceJob(
-      [this, &watch, found, accepted = accepted_](DeviceWork& work) {
+      [this, &watch, found, why, accepted = accepted_](DeviceWork& work) {
         watchEvents_.clear();
         watch.DevTimerTimer();
         if (!watchEvents_.empty() && watchEvents_.back() == WatchEvent::Opened) {
           *found = IdentifyAndRead(work.link, accepted);
         }
+        *why = DescribeOpenProblems(work.link.OpenProblems());
       },
-      [this, found]() -> Next {
-        ShowWatchEvents(watchEvents_, *found);
+      [this, found, why]() -> Next {
+        ShowWatchEvents(watchEvents_, *found, *why);
         return nullptr;
       },
       WatchDuringJob::Running);
   return Begin([&tick] { return std::move(tick); });
 }
 
-void ImageFlows::ShowWatchEvents(const std::vector<WatchEvent>& events, const IdentifyRead& found) {
+void ImageFlows::ShowWatchEvents(const std::vector<WatchEvent>& events, const IdentifyRead& found,
+                                 const std::string& why) {
   for (WatchEvent event : events) {
     if (event == WatchEvent::Lost) {
-      DeviceLost();
+      DeviceLost(why);
     } else {
       ShowIdentifyRead(found);
     }

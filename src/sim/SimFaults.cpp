@@ -40,6 +40,8 @@ const char* SimFaultHelp() {
          "  identity:V,P        the identity bytes at 54 and 55 are V and P\n"
          "  unplug:N            the mouse is unplugged after N requests\n"
          "  extra-interfaces:N  N other HID interfaces are present\n"
+         "  denied              the mouse is there, but this user may not open it\n"
+         "  release:N           the mouse reports release N instead of 0x0104\n"
          "  buttons:MASK        the buttons in MASK are held\n";
 }
 
@@ -53,6 +55,12 @@ Status ParseSimFault(const std::string& text, SimFaults& faults) {
     faults.mute = true;
   } else if (kind == "nostatus" && !hasArg) {
     faults.noStatus = true;
+  } else if (kind == "denied" && !hasArg) {
+    faults.denied = true;
+  } else if (kind == "release") {
+    auto r = Number(arg, 0, 0xFFFF);
+    if (!r) return Bad(text, "expected release:N with N 0..0xFFFF");
+    faults.release = static_cast<uint16_t>(*r);
   } else if (kind == "notready") {
     auto n = Number(arg, 0, 1000);
     if (!n) return Bad(text, "expected notready:N");

@@ -26,6 +26,8 @@ struct SimFaults {
   std::optional<std::pair<uint8_t, uint8_t>> identity;  // bytes at 54 and 55 at power-on
   std::optional<int> unplugAfter;        // the mouse vanishes after this many set-feature requests
   int extraInterfaces = 0;               // other HID interfaces present beside the mouse
+  bool denied = false;                   // the mouse's node may not be opened (no udev rule)
+  std::optional<uint16_t> release;       // the mouse reports another release number
   uint16_t pressedButtons = 0;           // button mask of every status reply
 };
 

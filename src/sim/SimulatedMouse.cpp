@@ -93,7 +93,9 @@ std::vector<HidInterfaceInfo> SimulatedMouse::Enumerate() {
   std::lock_guard lock(mutex_);
   CheckUnplug();
   std::vector<HidInterfaceInfo> list;
-  if (plugged_) list.push_back({kPath, kServedVendorId, kServedProductId, kRequiredRelease, kReportLength});
+  if (plugged_) {
+    list.push_back({kPath, kServedVendorId, kServedProductId, faults_.release.value_or(kRequiredRelease), kReportLength});
+  }
   for (int i = 0; i < faults_.extraInterfaces; ++i) {
     list.push_back({"sim:other-" + std::to_string(i), kOtherVendorId, static_cast<uint16_t>(i + 1), 0x0100, 0});
   }
@@ -103,6 +105,7 @@ std::vector<HidInterfaceInfo> SimulatedMouse::Enumerate() {
 OpenResult SimulatedMouse::Open(const std::string& path) {
   std::lock_guard lock(mutex_);
   CheckUnplug();
+  if (path == kPath && plugged_ && faults_.denied) return {nullptr, "Permission denied", true};
   if (path == kPath && plugged_) return {std::make_unique<Handle>(*this, generation_), {}};
   for (int i = 0; i < faults_.extraInterfaces; ++i) {
     if (path == "sim:other-" + std::to_string(i)) return {std::make_unique<OtherDevice>(), {}};

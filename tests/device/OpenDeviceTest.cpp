@@ -17,6 +17,7 @@ class FakeTransport final : public HidTransport {
   struct Entry {
     HidInterfaceInfo info;
     std::string openError = {};  // non-empty: the open fails with this reason
+    bool denied = false;         // ... for want of permission
   };
 
   std::vector<HidInterfaceInfo> Enumerate() override {
@@ -28,7 +29,7 @@ class FakeTransport final : public HidTransport {
   OpenResult Open(const std::string& path) override {
     for (const Entry& e : entries) {
       if (e.info.path != path) continue;
-      if (!e.openError.empty()) return {nullptr, e.openError};
+      if (!e.openError.empty()) return {nullptr, e.openError, e.denied};
       return {std::make_unique<Device>(*this, path), {}};
     }
     return {nullptr, "No such device"};
@@ -110,6 +111,32 @@ TEST_F(OpenDeviceTest, MatchingInterfaceThatCannotOpenIsReportedWithItsReason) {
   ASSERT_EQ(link.OpenProblems().size(), 1u);
   EXPECT_EQ(link.OpenProblems()[0].path, "/dev/hidraw3");
   EXPECT_EQ(link.OpenProblems()[0].reason, "Permission denied");
+}
+
+// What keeps the mouse from being used is kept for the user: each path
+// once, and a mouse of another release once for all its interfaces.
+TEST_F(OpenDeviceTest, KeepsWhyTheMouseCannotBeUsed) {
+  using Kind = OpenProblem::Kind;
+  transport.entries = {{Interface("/dev/hidraw3"), "Permission denied", true},
+                       {Interface("/dev/hidraw4"), "Device or resource busy"},
+                       {Interface("/dev/hidraw5", kVid, kPid, 0x0105)},
+                       {Interface("/dev/hidraw6", kVid, kPid, 0x0105, 0)},
+                       {Interface("unrelated", 1, 2), "Permission denied", true}};
+  EXPECT_FALSE(OpenServed());
+  const std::vector<OpenProblem>& problems = link.OpenProblems();
+  ASSERT_EQ(problems.size(), 3u);
+  EXPECT_EQ(problems[0].kind, Kind::NoPermission);
+  EXPECT_EQ(problems[0].path, "/dev/hidraw3");
+  EXPECT_EQ(problems[1].kind, Kind::CannotOpen);
+  EXPECT_EQ(problems[1].reason, "Device or resource busy");
+  EXPECT_EQ(problems[2].kind, Kind::OtherRelease);
+  EXPECT_EQ(problems[2].path, "/dev/hidraw5");
+  EXPECT_EQ(problems[2].release, 0x0105);
+  EXPECT_TRUE(transport.open.empty());
+
+  transport.entries.push_back({Interface("/dev/hidraw7")});
+  ASSERT_TRUE(OpenServed());
+  EXPECT_TRUE(link.OpenProblems().empty());
 }
 
 TEST_F(OpenDeviceTest, CountsOnlyInterfacesThatOpen) {

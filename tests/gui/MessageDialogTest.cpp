@@ -44,6 +44,23 @@ TEST(MessageDialog, TitleInTheHeaderStripTextBelowIt) {
   EXPECT_TRUE(QRect(QPoint(0, 0), dialog.size()).contains(ok->geometry()));
 }
 
+// What keeps the mouse from being used, with the command that mends it:
+// the dialog grows to show it all, and it can be copied.
+TEST(MessageDialog, ALongMessageFitsAndCanBeCopied) {
+  const QString text = QString("Waiting to reconnect device\n\n") + QString("word ").repeated(120);
+  MessageDialog dialog(nullptr, text, "Arial", Blank);
+  auto* label = dialog.findChild<QLabel*>("lbl_Message");
+  auto* ok = dialog.findChild<SkinButton*>("Btn_OK");
+  ASSERT_TRUE(label && ok);
+  EXPECT_GT(dialog.height(), 200);
+  EXPECT_GE(label->height(), label->heightForWidth(label->width()));
+  EXPECT_LT(label->geometry().bottom(), ok->geometry().top());
+  EXPECT_TRUE(QRect(QPoint(0, 0), dialog.size()).contains(ok->geometry()));
+  EXPECT_TRUE(label->textInteractionFlags() & Qt::TextSelectableByMouse);
+  MessageDialog shortOne(nullptr, "Fail", "Arial", Blank);
+  EXPECT_EQ(shortOne.height(), 200);
+}
+
 TEST(MessageDialog, OkAndEnterCloseIt) {
   for (bool byKey : {false, true}) {
     MessageDialog dialog(nullptr, "Waiting to reconnect device", "Arial", Blank);

@@ -8,6 +8,8 @@ namespace veltrax {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
 
 class ReadTest : public FlowTest {
  protected:
@@ -130,6 +132,32 @@ TEST_F(FlowTest, LostMouseShowsDefaultsOnLockedPages) {
   ASSERT_EQ(host.messages.size(), 1U);
   EXPECT_EQ(host.messages[0].id, "Str100");
   EXPECT_EQ(host.messages[0].text, "Waiting to reconnect device\r\r");
+}
+
+// A mouse that is plugged in but cannot be used is no silent absence: the
+// message says why, and for a permission problem how to mend it.
+TEST_F(FlowTest, TheSearchSaysWhyAMouseCannotBeUsed) {
+  const struct {
+    const char* name;
+    std::function<void(SimFaults&)> fault;
+    const char* says;
+  } cases[] = {
+      {"no permission", [](SimFaults& f) { f.denied = true; }, "sudo tee /etc/udev/rules.d/70-veltrax.rules"},
+      {"other release", [](SimFaults& f) { f.release = 0x0200; }, "release 0x0200 was found"},
+  };
+  for (const auto& c : cases) {
+    mouse.Faults() = SimFaults{};
+    mouse.Faults().extraInterfaces = 1;  // the keyboard, say: the count rises and the watch searches
+    c.fault(mouse.Faults());
+    host.messages.clear();
+    ConnectionWatch watch(link, clock, flows);
+    flows.DevTimerTimer(watch);
+    EXPECT_FALSE(link.IsOpen()) << c.name;
+    ASSERT_EQ(host.messages.size(), 1U) << c.name;
+    EXPECT_EQ(host.messages[0].id, "Str100");
+    EXPECT_THAT(host.messages[0].text, StartsWith("Waiting to reconnect device\n\n")) << c.name;
+    EXPECT_THAT(host.messages[0].text, HasSubstr(c.says)) << c.name;
+  }
 }
 
 }  // namespace

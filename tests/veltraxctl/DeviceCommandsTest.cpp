@@ -68,9 +68,33 @@ INSTANTIATE_TEST_SUITE_P(
                       FailCase{"noMarker", "--sim-fault=marker:0x55", "read", "identity marker"},
                       FailCase{"readAddressRefused", "--sim-fault=reject:5@4", "read", "refused the read"},
                       FailCase{"damagedChunk", "--sim-fault=reject:10@5", "read", "left a chunk unanswered"},
-                      FailCase{"unplugged", "--sim-fault=unplug:0", "read", "no VELTRAX mouse found"},
+                      FailCase{"unplugged", "--sim-fault=unplug:0", "read", "No VELTRAX mouse found"},
+                      FailCase{"noPermission", "--sim-fault=denied", "read", "sudo tee /etc/udev/rules.d/"},
+                      FailCase{"otherRelease", "--sim-fault=release:0x0103", "read", "release 0x0103 was found"},
                       FailCase{"infoStatusFlagClear", "--sim-fault=nostatus", "info", "not a served model"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// scripts/run.sh goes by list: the mouse it would use on stdout, or on
+// stderr why none can be used.
+TEST_F(DeviceCommandsTest, ListNamesTheMouseOrWhyThereIsNone) {
+  const struct {
+    const char* faults;
+    int status;
+    const char* out;
+    const char* err;
+  } cases[] = {
+      {"", 0, "sim:veltrax-mouse  0x04D9:0xFC55  release 0x0104  report 8  ready\n", ""},
+      {"--sim-fault=unplug:0", 1, "", "veltraxctl: No VELTRAX mouse found (USB id 04d9:fc55)."},
+      {"--sim-fault=denied", 1, "", "veltraxctl: The VELTRAX mouse is plugged in, but this user may not open it"},
+      {"--sim-fault=release:0x0105", 1, "", "veltraxctl: A VELTRAX mouse of release 0x0105 was found"},
+  };
+  for (const auto& c : cases) {
+    const auto run = test::RunApart(VELTRAXCTL, Sim(c.faults) + " list");
+    EXPECT_EQ(run.status, c.status) << c.faults;
+    EXPECT_EQ(run.out, c.out) << c.faults;
+    EXPECT_EQ(run.err.substr(0, std::string(c.err).size()), c.err) << c.faults;
+  }
+}
 
 TEST_F(DeviceCommandsTest, ButtonsPrintsTheHeldButtons) {
   auto run = RunCtl(Sim("--sim-fault=buttons:0x0105") + " buttons");

@@ -36,26 +36,16 @@ GateOutcome OpenAndGate(Session& session, std::ostream& err) {
 
 }  // namespace
 
-int ListCommand(Session& session, std::ostream& out) {
-  int found = 0;
-  for (const HidInterfaceInfo& info : session.Transport().Enumerate()) {
-    if (info.vendorId != kServedVendorId || info.productId != kServedProductId ||
-        info.releaseNumber != kRequiredRelease || info.featureReportLength != kReportLength) {
-      continue;
-    }
-    OpenResult opened = session.Transport().Open(info.path);
-    out << info.path << "  " << Hex(info.vendorId, 4) << ":" << Hex(info.productId, 4) << "  release "
-        << Hex(info.releaseNumber, 4) << "  report " << info.featureReportLength;
-    if (opened.device) {
-      out << "  ready\n";
-      ++found;
-    } else {
-      out << "  cannot be opened: " << opened.error
-          << " (install the udev rule, see README \"Access without root\")\n";
-    }
+int ListCommand(Session& session, std::ostream& out, std::ostream& err) {
+  DeviceLink& link = session.Link();
+  uint32_t version = kRequiredRelease;
+  if (!link.OpenDevice(kServedVendorId, kServedProductId, version)) {
+    err << "veltraxctl: " << WhyNoMouse(link) << "\n";
+    return 1;
   }
-  if (found == 0) out << "no usable VELTRAX mouse found\n";
-  return found > 0 ? 0 : 1;
+  out << link.DevicePath() << "  " << Hex(link.VendorId(), 4) << ":" << Hex(link.ProductId(), 4) << "  release "
+      << Hex(version, 4) << "  report " << link.ReportLength() << "  ready\n";
+  return 0;
 }
 
 int InfoCommand(Session& session, std::ostream& out, std::ostream& err) {

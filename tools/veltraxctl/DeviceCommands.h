@@ -8,7 +8,8 @@
 
 namespace veltrax::ctl {
 
-int ListCommand(Session& session, std::ostream& out);
+// The interface the program would use, or why there is none (exit status 1).
+int ListCommand(Session& session, std::ostream& out, std::ostream& err);
 int InfoCommand(Session& session, std::ostream& out, std::ostream& err);
 int ButtonsCommand(Session& session, std::ostream& out, std::ostream& err);
 

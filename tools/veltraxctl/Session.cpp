@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <iostream>
 
+#include "device/OpenProblems.h"
 #include "device/ServedModel.h"
 #include "image/DefaultImages.h"
 
@@ -27,16 +28,13 @@ Result<std::unique_ptr<Session>> Session::Create(const GlobalOptions& options) {
 bool Session::OpenMouse(std::ostream& err) {
   uint32_t version = kRequiredRelease;
   if (Link().OpenDevice(kServedVendorId, kServedProductId, version)) return true;
-  if (Link().OpenProblems().empty()) {
-    err << "veltraxctl: no VELTRAX mouse found (USB id " << Hex(kServedVendorId, 4).substr(2) << ":"
-        << Hex(kServedProductId, 4).substr(2) << "); plug it in, or try --simulate\n";
-    return false;
-  }
-  for (const OpenProblem& problem : Link().OpenProblems()) {
-    err << "veltraxctl: the mouse at " << problem.path << " cannot be opened: " << problem.reason << "\n";
-  }
-  err << "veltraxctl: install the udev rule (see README, \"Access without root\") and plug the mouse in again\n";
+  err << "veltraxctl: " << WhyNoMouse(Link()) << "\n";
   return false;
+}
+
+std::string WhyNoMouse(const DeviceLink& link) {
+  if (link.OpenProblems().empty()) return NoMouseFoundText() + " Plug it in, or try --simulate.";
+  return DescribeOpenProblems(link.OpenProblems());
 }
 
 }  // namespace veltrax::ctl

@@ -38,6 +38,9 @@ class Session {
   std::unique_ptr<DeviceBackend> backend_;
 };
 
+// Why the last OpenDevice found no mouse to use, for the user.
+std::string WhyNoMouse(const DeviceLink& link);
+
 // Prints "0x04D9"-style hexadecimal numbers.
 std::string Hex(unsigned value, int digits);
 

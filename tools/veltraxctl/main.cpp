@@ -80,8 +80,8 @@ int main(int argc, char** argv) {
   app.add_flag("--trace", options.trace, "Print every feature report exchanged with the mouse, in hex, on stderr");
 
   std::function<int(Session&)> command;
-  app.add_subcommand("list", "List the mouse interfaces present, with why one cannot be opened")
-      ->callback([&] { command = [](Session& s) { return veltrax::ctl::ListCommand(s, std::cout); }; });
+  app.add_subcommand("list", "Name the mouse interface the program uses, or say why no mouse can be used")
+      ->callback([&] { command = [](Session& s) { return veltrax::ctl::ListCommand(s, std::cout, std::cerr); }; });
   app.add_subcommand("info", "Identify the mouse: marker, status flag, model code, identity bytes")
       ->callback([&] { command = [](Session& s) { return veltrax::ctl::InfoCommand(s, std::cout, std::cerr); }; });
   veltrax::ctl::AddImageCommands(app, command);
