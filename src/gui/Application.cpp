@@ -1,10 +1,14 @@
 #include "gui/Application.h"
 
 #include <QFont>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPixmap>
 
 #include "gui/LoadingWindow.h"
 #include "gui/MainWindow.h"
 #include "image/DefaultImages.h"
+#include "resources/PictureStore.h"
 #include "resources/Resources.h"
 
 namespace veltrax::gui {
@@ -56,6 +60,13 @@ void InstallFontSubstitutes() {
   QFont::insertSubstitutions(QStringLiteral("Microsoft JhengHei"),
                              {QStringLiteral("Noto Sans CJK TC"), QStringLiteral("WenQuanYi Micro Hei"),
                               QStringLiteral("Droid Sans Fallback")});
+}
+
+void SetDesktopIdentity() {
+  QGuiApplication::setApplicationName(QStringLiteral("veltrax"));
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
+  PictureStore pictures;
+  QGuiApplication::setWindowIcon(QIcon(QPixmap::fromImage(pictures.Picture("AppIcon"))));
 }
 
 }  // namespace veltrax::gui

@@ -38,4 +38,12 @@ class Application {
 // Faces for the fonts the language tables name, where they are not installed.
 void InstallFontSubstitutes();
 
+// The id of the desktop entry, which names the installed icon too.
+inline constexpr const char* kDesktopId = "org.veltrax.Configurator";
+
+// What ties the window to its desktop entry: the program's name (the X11
+// window class, StartupWMClass), the entry's id (the Wayland app id) and
+// the application icon on every window.
+void SetDesktopIdentity();
+
 }  // namespace veltrax::gui

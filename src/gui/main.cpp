@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
   if (instance.AskRunningToRaise()) return 0;
 
   QGuiApplication::setApplicationDisplayName(QStringLiteral("VELTRAX Gaming Mouse"));
+  SetDesktopIdentity();
   InstallFontSubstitutes();
   auto app = Application::Create(*parsed.options);
   if (!app) {

@@ -4,6 +4,8 @@
 
 #include <sstream>
 
+#include <QGuiApplication>
+#include <QIcon>
 #include <QTemporaryDir>
 
 #include "cli/Version.h"
@@ -54,6 +56,17 @@ TEST(Application, BadFaultOrStateFileIsRefused) {
   damaged.simulate = true;
   damaged.stateFile = path.toStdString();
   EXPECT_FALSE(Application::Create(damaged).ok());
+}
+
+// The window's class and app id match the installed desktop entry, and
+// every window shows the application icon.
+TEST(Application, TheWindowBelongsToItsDesktopEntry) {
+  SetDesktopIdentity();
+  EXPECT_EQ(QGuiApplication::applicationName(), "veltrax");
+  EXPECT_EQ(QGuiApplication::desktopFileName(), "org.veltrax.Configurator");
+  const QIcon icon = QGuiApplication::windowIcon();
+  ASSERT_FALSE(icon.isNull());
+  EXPECT_EQ(icon.availableSizes(), QList<QSize>{QSize(256, 256)});
 }
 
 TEST(AppOptions, SimulateWithAndWithoutStateFile) {

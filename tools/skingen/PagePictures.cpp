@@ -97,18 +97,9 @@ QImage Background(int language) {
     p.drawPolygon(WindowOutline());
 
     // Header: the mark, the name and the product.
-    QPainterPath mark;
-    mark.moveTo(26, 20);
-    mark.lineTo(36, 20);
-    mark.lineTo(44, 38);
-    mark.lineTo(52, 20);
-    mark.lineTo(62, 20);
-    mark.lineTo(48, 48);
-    mark.lineTo(40, 48);
-    mark.closeSubpath();
     p.setPen(Qt::NoPen);
     p.setBrush(kAccent);
-    p.drawPath(mark);
+    p.drawPath(Mark(QPointF(26, 20), 1));
     TextAt(p, 72, 14, "VELTRAX", Font(24, QFont::Black, true), kText);
     TextAt(p, 74, 44, c.product, Font(11, QFont::DemiBold), kMuted);
     TextAt(p, 520, 28, c.language, Font(11, QFont::DemiBold), kFaint);

@@ -36,6 +36,21 @@ void SectionTitle(QPainter& p, qreal x, qreal y, const QString& text) {
   TextAt(p, x + 10, y, text, Font(13, QFont::Bold, true), colors::kText);
 }
 
+QPainterPath Mark(QPointF origin, qreal scale) {
+  static constexpr QPointF kCorners[] = {{0, 0}, {10, 0}, {18, 18}, {26, 0}, {36, 0}, {22, 28}, {14, 28}};
+  QPainterPath mark;
+  for (const QPointF& corner : kCorners) {
+    const QPointF point = origin + corner * scale;
+    if (mark.elementCount() == 0) {
+      mark.moveTo(point);
+    } else {
+      mark.lineTo(point);
+    }
+  }
+  mark.closeSubpath();
+  return mark;
+}
+
 void TextAt(QPainter& p, qreal x, qreal y, const QString& text, const QFont& font, const QColor& color) {
   p.setFont(font);
   p.setPen(color);

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRectF>
 #include <QString>
 
@@ -38,6 +39,10 @@ void Panel(QPainter& p, const QRectF& r, const QColor& fill = colors::kPanel,
 
 // A section title in capitals with a short accent bar before it.
 void SectionTitle(QPainter& p, qreal x, qreal y, const QString& text);
+
+// The VELTRAX mark, a V cut from two bars: 36 units wide and 28 high at
+// scale 1, its top left at origin.
+QPainterPath Mark(QPointF origin, qreal scale);
 
 // Plain text at a baseline-free position: the top left of its line box.
 void TextAt(QPainter& p, qreal x, qreal y, const QString& text, const QFont& font, const QColor& color);

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string>
 
+#include "AppIcon.h"
 #include "LoadingAnimation.h"
 #include "PagePictures.h"
 #include "SharedPictures.h"
@@ -16,6 +17,9 @@
 #include "resources/LayoutTable.h"
 
 namespace {
+
+// The desktop entry's id, which names the icon too.
+const QString kIconName = QStringLiteral("org.veltrax.Configurator");
 
 bool Save(const QDir& dir, const QString& name, const QImage& image) {
   if (image.save(dir.filePath(name + ".png"), "PNG", 9)) return true;
@@ -33,6 +37,21 @@ bool LoadLayout(const QDir& resources, int language, veltrax::LayoutTable& layou
   const std::string text(bytes.value().begin(), bytes.value().end());
   layout = veltrax::LayoutTable::Parse(text, "org" + std::to_string(language));
   return true;
+}
+
+// The application icon in the hicolor theme's layout, ready to install;
+// the window takes the largest one from its resources.
+bool WriteIcons(const QDir& resources) {
+  bool ok = true;
+  for (int size : skingen::kIconSizes) {
+    const QString folder = QString("icons/hicolor/%1x%1/apps").arg(size);
+    if (!resources.mkpath(folder)) {
+      std::fprintf(stderr, "skingen: cannot create %s\n", qPrintable(folder));
+      return false;
+    }
+    ok = Save(QDir(resources.filePath(folder)), kIconName, skingen::AppIcon(size)) && ok;
+  }
+  return ok;
 }
 
 }  // namespace
@@ -62,5 +81,6 @@ int main(int argc, char** argv) {
     ok = Save(skin, prefix + "Back4", skingen::MacroPage(layout, n)) && ok;
   }
   ok = skingen::WriteLoadingAnimation(skin.filePath("WaitGif.gif")) && ok;
+  ok = WriteIcons(resources) && ok;
   return ok ? 0 : 1;
 }

@@ -251,7 +251,7 @@ void AddImageCommands(CLI::App& app, std::function<int(Session&)>& command) {
   });
 
   auto* reset = app.add_subcommand("reset", "Restore default image N (1 to 3) to the mouse");
-  reset->add_option("N", *number, "Which default image")->required()->check(CLI::Range(1, kDefaultImageCount));
+  reset->add_option("N", *number, "Which default image")->required()->check(CLI::Range(1, kDefaultImageCount).description(""));
   reset->callback([&command, number] {
     command = [number](Session& s) { return ResetCommand(s, *number, std::cout, std::cerr); };
   });
@@ -261,7 +261,8 @@ void AddImageCommands(CLI::App& app, std::function<int(Session&)>& command) {
   show->add_flag("--json", *json, "Print one JSON object (schema in the README)");
   auto language = std::make_shared<int>(1);
   show->add_option("--lang", *language, "Language of the button names: 1 English, 2 Chinese, 3 English (variant)")
-      ->check(CLI::Range(1, 3));
+      ->type_name("N")
+      ->check(CLI::Range(1, 3).description(""));
   show->callback([&command, file, json, language] {
     command = [file, json, language](Session& s) {
       return ShowCommand(s, *file, *json, *language, std::cout, std::cerr);

@@ -54,7 +54,8 @@ void AddKeyCommands(CLI::App& app, std::function<int(Session&)>& command) {
                    "combo:Ctrl+Shift+A, or code:HHHHHH")
       ->required();
   assignCommand->add_option("--lang", assign->language, "Language of the function names: 1 English, 2 Chinese, 3 English (variant)")
-      ->check(CLI::Range(1, kLanguages));
+      ->type_name("N")
+      ->check(CLI::Range(1, kLanguages).description(""));
   assignCommand->callback([&command, assign] {
     command = [assign](Session&) { return veltrax::ctl::AssignCommand(*assign, std::cout, std::cerr); };
   });
@@ -62,7 +63,8 @@ void AddKeyCommands(CLI::App& app, std::function<int(Session&)>& command) {
   auto language = std::make_shared<int>(1);
   auto* functions = app.add_subcommand("functions", "List every function name that assign takes, one a line");
   functions->add_option("--lang", *language, "Language of the names: 1 English, 2 Chinese, 3 English (variant)")
-      ->check(CLI::Range(1, kLanguages));
+      ->type_name("N")
+      ->check(CLI::Range(1, kLanguages).description(""));
   functions->callback([&command, language] {
     command = [language](Session&) { return veltrax::ctl::FunctionsCommand(*language, std::cout); };
   });
@@ -74,10 +76,6 @@ int main(int argc, char** argv) {
   CLI::App app{"veltraxctl: reads, writes and inspects the VELTRAX gaming mouse.", "veltraxctl"};
   veltrax::cli::FollowConventions(app);
   app.require_subcommand(1);
-
-  GlobalOptions options;
-  veltrax::AddSimulateOptions(app, options.device);
-  app.add_flag("--trace", options.trace, "Print every feature report exchanged with the mouse, in hex, on stderr");
 
   std::function<int(Session&)> command;
   app.add_subcommand("list", "Name the mouse interface the program uses, or say why no mouse can be used")
@@ -96,6 +94,12 @@ int main(int argc, char** argv) {
       return 0;
     };
   });
+
+  // The global options come last, so that their footer, the list of
+  // faults, stays with the program's own help.
+  GlobalOptions options;
+  veltrax::AddSimulateOptions(app, options.device);
+  app.add_flag("--trace", options.trace, "Print every feature report exchanged with the mouse, in hex, on stderr");
 
   if (auto status = veltrax::cli::Parse(app, argc, argv, std::cout, std::cerr)) return *status;
   veltrax::FinishSimulateOptions(app, options.device);
