@@ -9,6 +9,7 @@ namespace veltrax {
 
 enum class ErrorKind {
   NotFound,
+  AlreadyExists,
   PermissionDenied,
   Io,
   BadFormat,
@@ -16,6 +17,7 @@ enum class ErrorKind {
   DeviceNotOpen,
   DeviceRejected,
   Damaged,
+  ChangedOnDisk,  // a file kept in memory was changed by another program; it was reloaded
 };
 
 struct Error {

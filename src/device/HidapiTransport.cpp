@@ -16,11 +16,14 @@
 namespace veltrax {
 namespace {
 
+// The longest report descriptor the kernel keeps.
+constexpr std::size_t kMaxDescriptorBytes = 4096;
+
 // /dev/hidrawN -> /sys/class/hidraw/hidrawN/device/report_descriptor
 int FeatureLengthOfNode(const std::string& path) {
   const std::filesystem::path sysfs =
       std::filesystem::path("/sys/class/hidraw") / std::filesystem::path(path).filename() / "device/report_descriptor";
-  auto bytes = ReadWholeFile(sysfs);
+  auto bytes = ReadWholeFile(sysfs, kMaxDescriptorBytes);
   return bytes ? FeatureReportLength(bytes.value()) : 0;
 }
 

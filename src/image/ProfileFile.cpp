@@ -18,7 +18,7 @@ Result<DeviceImage> ParseProfile(std::span<const uint8_t> bytes) {
 }
 
 Result<DeviceImage> ReadProfileFile(const std::filesystem::path& path) {
-  auto bytes = ReadWholeFile(path);
+  auto bytes = ReadWholeFile(path, kImageSize);
   if (!bytes) return bytes.error();
   auto image = ParseProfile(bytes.value());
   if (!image) return Error{image.error().kind, path.string() + ": " + image.error().context};

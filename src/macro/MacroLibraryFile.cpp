@@ -17,7 +17,7 @@ std::filesystem::path MacroLibraryPath(std::string_view pathOption, const std::f
 }
 
 Result<MacroLibrary> CheckPCMacro(const std::filesystem::path& file, const std::filesystem::path& ownDataFolder) {
-  auto bytes = ReadWholeFile(file);
+  auto bytes = ReadWholeFile(file, kLibraryFileSize);
   if (bytes) {
     if (Status size = CheckLibrarySize(bytes.value().size()); !size) {
       return Error{ErrorKind::BadFormat, file.string() + ": " + size.error().context};
@@ -29,8 +29,12 @@ Result<MacroLibrary> CheckPCMacro(const std::filesystem::path& file, const std::
     return Error{folder.error().kind, "cannot create the macro library " + file.string() + ": " + folder.error().context};
   }
 
+  // Another program may create it at the same moment: what is there then
+  // is kept and read.
   MacroLibrary empty;
-  Status created = RefreshPCMacro(empty, file);
+  const Existing existing = bytes ? Existing::Replace : Existing::Keep;
+  Status created = WriteFileAtomically(file, empty.ToBytes(), existing);
+  if (!created && created.error().kind == ErrorKind::AlreadyExists) return CheckPCMacro(file, ownDataFolder);
   if (!created) return created.error();
   return empty;
 }

@@ -2,6 +2,7 @@
 
 #include "base/BinFileName.h"
 #include "base/FileIo.h"
+#include "base/FileLock.h"
 #include "macro/MacroFileKinds.h"
 #include "macro/MacroLibraryFile.h"
 
@@ -21,15 +22,63 @@ Result<MacroLibraryStore> MacroLibraryStore::Open(std::filesystem::path file,
   return MacroLibraryStore(std::move(library).value(), std::move(file));
 }
 
-Status MacroLibraryStore::Save() const { return RefreshPCMacro(library_, file_); }
+Result<MacroLibraryStore> MacroLibraryStore::OpenLocked(std::filesystem::path file,
+                                                        const std::filesystem::path& ownDataFolder) {
+  auto lock = FileLock::Acquire(file);
+  if (!lock && lock.error().kind == ErrorKind::NotFound) {
+    if (auto created = CheckPCMacro(file, ownDataFolder); !created) return created.error();
+    lock = FileLock::Acquire(file);
+  }
+  if (!lock) return lock.error();
+  auto store = Open(std::move(file), ownDataFolder);  // read under the lock
+  if (!store) return store.error();
+  store.value().lock_.emplace(std::move(lock).value());
+  return store;
+}
+
+Status MacroLibraryStore::ReloadIfChanged() {
+  auto bytes = ReadWholeFile(file_, kLibraryFileSize);
+  if (!bytes) return bytes.error().kind == ErrorKind::NotFound ? Success() : Status(bytes.error());
+  if (Status size = CheckLibrarySize(bytes.value().size()); !size) {
+    return Error{ErrorKind::BadFormat, file_.string() + " is no macro library now: " + size.error().context};
+  }
+  const MacroLibrary now = MacroLibrary::FromBytes(bytes.value());
+  std::vector<uint8_t> nowBytes = now.ToBytes();
+  if (nowBytes == onDisk_) return Success();
+  library_ = now;
+  onDisk_ = std::move(nowBytes);
+  return Error{ErrorKind::ChangedOnDisk, file_.string() + " was changed by another program"};
+}
+
+Status MacroLibraryStore::Save() {
+  if (file_.empty()) return Error{ErrorKind::NotFound, "the macro library has no file"};
+  std::optional<FileLock> brief;
+  if (!lock_) {
+    // Held for the check and the write only, which then wait for a program
+    // that holds it and make one step for it.
+    auto taken = FileLock::Acquire(file_);
+    if (!taken && taken.error().kind != ErrorKind::NotFound) return taken.error();
+    if (taken) brief.emplace(std::move(taken).value());
+    if (Status same = ReloadIfChanged(); !same) return same;
+  }
+  Status written = RefreshPCMacro(library_, file_);
+  if (written) onDisk_ = library_.ToBytes();
+  return written;
+}
 
 std::string SaveFailureMessage(const Error& error) {
+  if (error.kind == ErrorKind::ChangedOnDisk) {
+    return "The macro library changed on disk and was reloaded; the last change was not saved.";
+  }
   return "The macro library could not be saved: " + error.context;
 }
 
-LibraryOutcome MacroLibraryStore::Saved(int line) const {
+LibraryOutcome MacroLibraryStore::Saved(int line) {
   LibraryOutcome outcome{true, line, {}};
-  if (Status saved = Save(); !saved) outcome.message = SaveFailureMessage(saved.error());
+  if (Status saved = Save(); !saved) {
+    outcome.message = SaveFailureMessage(saved.error());
+    if (saved.error().kind == ErrorKind::ChangedOnDisk) outcome.line = -1;
+  }
   return outcome;
 }
 

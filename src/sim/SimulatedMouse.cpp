@@ -43,7 +43,7 @@ class OtherDevice final : public HidDevice {
 Result<std::unique_ptr<SimulatedMouse>> SimulatedMouse::Create(SimOptions options) {
   MemoryImage memory = options.initialMemory;
   if (options.stateFile && std::filesystem::exists(*options.stateFile)) {
-    auto bytes = ReadWholeFile(*options.stateFile);
+    auto bytes = ReadWholeFile(*options.stateFile, kMemorySize);
     if (!bytes) return bytes.error();
     if (bytes.value().size() != memory.size()) {
       return Error{ErrorKind::BadFormat, "simulated mouse state " + options.stateFile->string() + " is " +

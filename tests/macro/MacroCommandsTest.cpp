@@ -255,5 +255,20 @@ TEST_F(MacroCommandsTest, MissingFoldersAreErrorsExceptTheOwnDataFolder) {
   EXPECT_EQ(fs::file_size(Path("xdg/veltrax/VELTRAX-Macro.bin")), 25600u);
 }
 
+TEST_F(MacroCommandsTest, ChangesOfProgramsRunningTogetherAreAllKept) {
+  auto loop = [&](const char* prefix) {
+    return std::string("for i in $(seq 1 20); do ") + VELTRAXCTL + " macro --library " + library + " new " + prefix +
+           "$i >/dev/null || echo failed; done";
+  };
+  const std::string both = "(" + loop("A") + ") & (" + loop("B") + ") & wait";
+  FILE* pipe = ::popen(both.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::string said;
+  for (int c; (c = std::fgetc(pipe)) != EOF;) said.push_back(static_cast<char>(c));
+  ::pclose(pipe);
+  EXPECT_EQ(said, "");
+  EXPECT_EQ(Library().Count(), 40);
+}
+
 }  // namespace
 }  // namespace veltrax

@@ -9,6 +9,8 @@
 #include <cstdlib>
 
 #include "base/FileIo.h"
+#include "base/TextTable.h"
+#include "macro/MacroLibraryStore.h"
 
 namespace veltrax {
 namespace {
@@ -35,6 +37,25 @@ TEST_F(MacroLibraryFileTest, FirstStartCreatesAnEmptyLibraryInItsFolder) {
   auto bytes = ReadWholeFile(file);
   ASSERT_TRUE(bytes);
   EXPECT_EQ(bytes.value(), std::vector<uint8_t>(kLibraryFileSize, 0));
+}
+
+TEST_F(MacroLibraryFileTest, AStoreKeptOpenReloadsWhatAnotherProgramSaved) {
+  const fs::path file = folder_ / "lib.bin";
+  MapTextTable texts;
+  auto window = MacroLibraryStore::Open(file, folder_);
+  auto other = MacroLibraryStore::Open(file, folder_);
+  ASSERT_TRUE(window && other);
+  ASSERT_TRUE(other.value().ApplyMacroName(PendingName::NewMacro, -1, "Theirs", texts).message.empty());
+
+  const LibraryOutcome late = window.value().ApplyMacroName(PendingName::NewMacro, -1, "Mine", texts);
+  EXPECT_NE(late.message.find("changed on disk and was reloaded"), std::string::npos) << late.message;
+  EXPECT_EQ(late.line, -1);
+  EXPECT_EQ(window.value().Library().Names(), std::vector<std::string>{"Theirs"});
+  EXPECT_EQ(CheckPCMacro(file, folder_).value().Names(), std::vector<std::string>{"Theirs"});
+
+  // Once reloaded, the next change is saved over the other program's.
+  EXPECT_TRUE(window.value().ApplyMacroName(PendingName::NewMacro, -1, "Mine", texts).message.empty());
+  EXPECT_EQ(CheckPCMacro(file, folder_).value().Names(), (std::vector<std::string>{"Theirs", "Mine"}));
 }
 
 TEST_F(MacroLibraryFileTest, TheLibraryIsReadBackAsSaved) {

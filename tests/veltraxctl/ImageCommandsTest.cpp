@@ -126,6 +126,25 @@ TEST_F(ImageCommandsTest, SimulatedStateThatCannotBeKeptIsReported) {
   EXPECT_NE(run.out.find("state cannot be kept"), std::string::npos) << run.out;
 }
 
+TEST_F(ImageCommandsTest, InputsThatAreNoRegularFilesAreRefusedClearly) {
+  const std::string library = (folder / "lib.bin").string();
+  const std::string notAFile = "/dev/zero is not a regular file";
+  const std::pair<std::string, std::string> cases[] = {
+      {Sim() + "show /dev/zero", notAFile},
+      {Sim() + "write /dev/zero", "VELTRAXData.bin file type error"},  // the window's own words for it
+      {"--simulate=/dev/zero info", notAFile},
+      {"assign /dev/zero A 2 \"Right Key\"", notAFile},
+      {"macro --library /dev/zero list", notAFile},
+      {"macro --library " + library + " import /dev/zero", notAFile},
+      {Sim() + "macro --library " + library + " area /dev/zero", notAFile},
+  };
+  for (const auto& [args, message] : cases) {
+    auto run = RunCtl(args);
+    EXPECT_EQ(run.status, 1) << args << ": " << run.out;
+    EXPECT_NE(run.out.find(message), std::string::npos) << args << ": " << run.out;
+  }
+}
+
 TEST_F(ImageCommandsTest, WriteRefusesWhatIsNoProfile) {
   DeviceImage zeros{};
   auto run = RunCtl(Sim() + "write " + File("z.bin", zeros));

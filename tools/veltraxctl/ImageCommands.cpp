@@ -205,7 +205,7 @@ int ShowCommand(Session& session, const std::string& file, bool json, int langua
       return 1;
     }
   } else {
-    auto bytes = ReadWholeFile(file);
+    auto bytes = ReadWholeFile(file, kImageSize);
     if (!bytes) {
       err << "veltraxctl: " << bytes.error().context << "\n";
       return 1;

@@ -134,7 +134,7 @@ Result<KeyProfile> ParseProfile(std::string_view text) {
 
 // A profile file: exactly one whole image, with the type marker.
 Result<DeviceImage> LoadProfileFile(const std::string& file, const TextTable& texts) {
-  auto bytes = ReadWholeFile(file);
+  auto bytes = ReadWholeFile(file, kImageSize);
   if (!bytes) return bytes.error();
   if (bytes.value().size() != kImageSize) {
     return Error{ErrorKind::BadFormat, file + " holds " + std::to_string(bytes.value().size()) +

@@ -27,6 +27,9 @@ namespace {
 
 constexpr int kEnglish = 1;
 constexpr int kUsageError = 2;
+// Macro files are read up to the largest of the program's file kinds, so
+// that a file of another kind given by mistake is still named as such.
+constexpr std::size_t kLargestKnownFile = kLibraryFileSize;
 
 int Fail(std::ostream& err, const std::string& message, int status = 1) {
   err << "veltraxctl: " << message << "\n";
@@ -45,7 +48,7 @@ std::filesystem::path LibraryFile(const MacroArgs& args) {
 }
 
 std::optional<MacroLibraryStore> OpenLibrary(const MacroArgs& args, std::ostream& err) {
-  auto store = MacroLibraryStore::Open(LibraryFile(args), OwnDataFolder());
+  auto store = MacroLibraryStore::OpenLocked(LibraryFile(args), OwnDataFolder());
   if (!store) {
     Fail(err, store.error().context);
     return std::nullopt;
@@ -71,7 +74,7 @@ int Finish(const LibraryOutcome& outcome, std::ostream& err, const std::string& 
 // The bytes of an input file that passed the check of its kind.
 std::optional<std::vector<uint8_t>> ReadInput(const std::string& file, Status (*check)(std::span<const uint8_t>),
                                               std::ostream& err) {
-  auto bytes = ReadWholeFile(file);
+  auto bytes = ReadWholeFile(file, kLargestKnownFile);
   if (!bytes) {
     Fail(err, bytes.error().context);
     return std::nullopt;
@@ -85,7 +88,7 @@ std::optional<std::vector<uint8_t>> ReadInput(const std::string& file, Status (*
 
 // An export replaces an existing file only when it is of the kind written.
 bool MayReplace(const std::filesystem::path& target, Status (*check)(std::span<const uint8_t>), std::ostream& err) {
-  auto bytes = ReadWholeFile(target);
+  auto bytes = ReadWholeFile(target, kLargestKnownFile);
   if (!bytes || bytes.value().empty()) return true;
   if (Status kind = check(bytes.value()); !kind) {
     Fail(err, target.string() + " exists and is " + kind.error().context + "; it is left as it is");

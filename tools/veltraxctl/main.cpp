@@ -22,12 +22,19 @@ using veltrax::ctl::Session;
 
 constexpr int kLanguages = 3;
 
-// A session that cannot be made (a bad --sim-fault, say) is a usage error
-// of the global options; a command's own usage errors have said what is
+// A session that cannot be made for a bad --sim-fault is a usage error of
+// the global options; a command's own usage errors have said what is
 // wrong, and both point at the help that explains it.
 int RunWithSession(const GlobalOptions& options, const std::function<int(Session&)>& command, const CLI::App& app) {
   auto session = Session::Create(options);
-  if (!session) return veltrax::cli::UsageError(app, session.error().context, std::cerr);
+  if (!session) {
+    // A bad option is a usage error; a state file that cannot be used is not.
+    if (session.error().kind == veltrax::ErrorKind::BadArgument) {
+      return veltrax::cli::UsageError(app, session.error().context, std::cerr);
+    }
+    std::cerr << "veltraxctl: " << session.error().context << "\n";
+    return 1;
+  }
   int status = command(*session.value());
   if (status == 2) std::cerr << veltrax::cli::HelpPointer(veltrax::cli::ChosenCommand(app)) << "\n";
   // The simulated mouse keeps its memory at the end of every transaction;
