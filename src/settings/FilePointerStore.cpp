@@ -35,10 +35,17 @@ std::filesystem::path DefaultConfigFolder(const char* xdgConfigHome, const char*
   return std::filesystem::path(home != nullptr ? home : "") / ".config" / "veltrax";
 }
 
-std::optional<int> FilePointerStore::Read(std::string_view name) const {
+// A value written or in the file: nothing when neither has it, a null
+// value when the file's is no number.
+std::optional<std::optional<int>> FilePointerStore::Stored(std::string_view name) const {
   if (auto pending = pending_.find(std::string(name)); pending != pending_.end()) return pending->second;
   const IniSection section = IniSection::Parse(FileText(file_), GroupName(GroupOf(name)));
   if (section.Value(name)) return section.Int(name);
+  return std::nullopt;
+}
+
+std::optional<int> FilePointerStore::Read(std::string_view name) const {
+  if (auto stored = Stored(name)) return *stored;
   for (const Default& d : kDefaults) {
     if (d.name == name) return d.value;
   }
@@ -49,11 +56,13 @@ Status FilePointerStore::Apply() {
   if (pending_.empty()) return Success();
   std::string text = "; VELTRAX pointer settings\n";
   for (PointerGroup group : {PointerGroup::Mouse, PointerGroup::Desktop}) {
-    text += "[" + std::string(GroupName(group)) + "]\n";
+    std::string entries;
     for (const Default& d : kDefaults) {
       if (GroupOf(d.name) != group) continue;
-      if (auto value = Read(d.name)) text += std::string(d.name) + "=" + std::to_string(*value) + "\n";
+      const auto stored = Stored(d.name);
+      if (stored && *stored) entries += std::string(d.name) + "=" + std::to_string(**stored) + "\n";
     }
+    if (!entries.empty()) text += "[" + std::string(GroupName(group)) + "]\n" + entries;
   }
   std::error_code ignored;
   std::filesystem::create_directories(file_.parent_path(), ignored);

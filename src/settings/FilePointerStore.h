@@ -24,11 +24,14 @@ class FilePointerStore final : public PointerStore {
   bool Opens(PointerGroup) const override { return true; }
   std::optional<int> Read(std::string_view name) const override;
   void Write(std::string_view name, int value) override { pending_[std::string(name)] = value; }
-  // Saves the file (and its folder) atomically with the written values.
+  // Saves the file (and its folder) atomically with the values written and
+  // those it held; a group another store keeps stays out of it.
   Status Apply() override;
   std::string Where(PointerGroup) const override { return file_.string(); }
 
  private:
+  std::optional<std::optional<int>> Stored(std::string_view name) const;
+
   std::filesystem::path file_;
   std::map<std::string, int> pending_;
 };

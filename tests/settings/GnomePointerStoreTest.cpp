@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "base/FileIo.h"
 #include "common/TempFolder.h"
 #include "settings/FilePointerStore.h"
 #include "settings/GnomePointerStore.h"
@@ -77,6 +78,10 @@ TEST_F(GnomePointerStoreTest, ScrollingStaysInTheSettingsFile) {
   settings.Refresh(*store);
   settings.ClickScroll(7, *store);
   EXPECT_EQ(FilePointerStore(folder / kPointerSettingsFileName).Read(kScrollLines), 7);
+  const auto bytes = ReadWholeFile(folder / kPointerSettingsFileName);
+  ASSERT_TRUE(bytes);
+  EXPECT_EQ(std::string(bytes.value().begin(), bytes.value().end()).find("Mouse"), std::string::npos)
+      << "the desktop's values stay out of the file";
 }
 
 TEST_F(GnomePointerStoreTest, WithoutTheSchemaEverythingIsInTheSettingsFile) {
