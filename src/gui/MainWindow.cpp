@@ -10,10 +10,13 @@
 #include <QScreen>
 #include <QStatusTipEvent>
 
+#include "gui/AdvancedPage.h"
 #include "gui/EngineerPage.h"
 #include "gui/Furniture.h"
 #include "gui/InputBlocker.h"
 #include "gui/KeyPageEditor.h"
+#include "gui/LightPage.h"
+#include "gui/PointerPanel.h"
 #include "gui/LoadingWindow.h"
 #include "gui/SkinnedPage.h"
 #include "gui/UserDialogs.h"
@@ -29,6 +32,9 @@
 #include "resources/EngineerCaptionTable.h"
 #include "resources/Resources.h"
 #include "resources/SkinPictures.h"
+#include "settings/FilePointerStore.h"
+#include "settings/GnomePointerStore.h"
+#include "settings/KeyModeOptions.h"
 
 namespace veltrax::gui {
 
@@ -91,6 +97,7 @@ void MainWindow::FormCreate() {
   watch_ = std::make_unique<ConnectionWatch>(link_, sleeper_, *flows_);
   ConnectFlows();
   flows_->RefreshErrorAP();
+  advanced_->Pointer().RefreshPointerSettings();
 
   LanguageButtonClick(currentLanguage_);
 
@@ -118,6 +125,9 @@ void MainWindow::OpenMacroLibrary() {
 
 void MainWindow::BuildPages() {
   for (int n = 1; n <= 4; ++n) pages_[n - 1] = new SkinnedPage(n, this);
+  advanced_ = new AdvancedPage(*this, pages_[1], skin_,
+                               OpenPointerStore(DefaultConfigFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"))));
+  light_ = new LightPage(*this, pages_[2], skin_);
   engineer_ = new EngineerPage(this);
   chrome_ = new WindowChrome(pages_, skin_, this);
   chrome_->SetDeviceConnected([this] { return deviceOpen_; });
@@ -130,6 +140,7 @@ void MainWindow::BuildPages() {
   dragger_->Watch(engineer_->Banner());
   dragger_->Watch(engineer_->Parameters());
   keyEditor_ = new KeyPageEditor(*this);
+  for (SkinnedPage* page : pages_) page->KeepOverlayOnTop();
   ConnectChrome();
 }
 
@@ -321,6 +332,26 @@ void MainWindow::ApplyLanguage() {
   // The other pages take their content picture when they are chosen.
   ShowPageContent(navigation_.CurrentPage());
   ApplyLanguageTexts();
+  ApplySettingsPagesLanguage();
+  // Controls raised while the language was applied stay under the overlays.
+  for (SkinnedPage* page : pages_) page->KeepOverlayOnTop();
+}
+
+void MainWindow::ApplySettingsPagesLanguage() {
+  const SettingsPageLook look{layout_, baseSize_, options_.SliderBars() ? BarLook::Slider : BarLook::Progress,
+                              options_.numOrder, currentLanguage_};
+  advanced_->ApplyLanguage(look);
+  light_->ApplyLanguage(look);
+  // At creation the first image is shown later, with the flows.
+  if (!flows_) return;
+  advanced_->Refresh();
+  light_->Refresh();
+}
+
+void MainWindow::ShowSettingsImage() {
+  ShowKeyModeMemory(flows_->State().controls);
+  advanced_->ShowImage();
+  light_->ShowImage();
 }
 
 void MainWindow::ApplyLanguageTexts() {

@@ -25,9 +25,11 @@ class Sleeper;
 
 namespace veltrax::gui {
 
+class AdvancedPage;
 class EngineerPage;
 class InputBlocker;
 class KeyPageEditor;
+class LightPage;
 class LoadingWindow;
 class SkinnedPage;
 class FlowRunner;
@@ -63,6 +65,8 @@ class MainWindow : public QWidget {
   bool FlowRunning() const;
   SkinnedPage* PageWidget(int number) const { return pages_.at(number - 1); }
   EngineerPage* Engineer() const { return engineer_; }
+  AdvancedPage* Advanced() const { return advanced_; }
+  LightPage* Light() const { return light_; }
   WindowChrome& Chrome() { return *chrome_; }
   QTimer& DevTimer() { return devTimer_; }
   ImageState& State() { return flows_->State(); }
@@ -114,6 +118,8 @@ class MainWindow : public QWidget {
   void RefreshKeyLabels();
   // Closes the function menus (a page switch, a click elsewhere, a flow).
   void HideAllMenu();
+  // The Advanced and Light pages show the image that was just shown.
+  void ShowSettingsImage();
   // The window's message dialog in the language's font.
   void ShowMessageText(const QString& text);
 
@@ -137,6 +143,7 @@ class MainWindow : public QWidget {
   // The language's title as the application's title.
   void ShowApplicationTitle();
   void ApplyLanguageTexts();
+  void ApplySettingsPagesLanguage();
   void RetranslateKeyLabels(const LanguageTable& next);
   void ShowContainer(int container);
   void ShowPageContent(Page page);
@@ -150,6 +157,8 @@ class MainWindow : public QWidget {
   Skin skin_;
   std::array<SkinnedPage*, 4> pages_{};
   EngineerPage* engineer_ = nullptr;
+  AdvancedPage* advanced_ = nullptr;
+  LightPage* light_ = nullptr;
   WindowChrome* chrome_ = nullptr;
   WindowDragger* dragger_ = nullptr;
   InputBlocker* blocker_ = nullptr;

@@ -43,6 +43,10 @@ SkinnedPage::SkinnedPage(int number, QWidget* parent) : QWidget(parent), number_
   if (number == 1) BuildKeyLabels();
   BuildFurniture();
   overlay_ = new PageOverlay(QStringLiteral("Disable_All_%1").arg(number), this, [this] { emit BackgroundPressed(); });
+  KeepOverlayOnTop();
+}
+
+void SkinnedPage::KeepOverlayOnTop() {
   overlay_->raise();
   // The window buttons stay usable on a locked page, so the window can
   // always be minimised or closed.

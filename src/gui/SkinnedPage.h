@@ -41,6 +41,9 @@ class SkinnedPage : public QWidget {
   // Page, overlay and background take the background picture's size.
   void SetBackground(const QString& pictureName, const QPixmap& picture);
   void SetLocked(bool locked);
+  // The overlay above every control of the page, the window buttons above
+  // it; called again after a page adds controls of its own.
+  void KeepOverlayOnTop();
 
  signals:
   // A press on the background or on the locked overlay: drag the window.

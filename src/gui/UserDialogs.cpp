@@ -1,5 +1,6 @@
 #include "gui/UserDialogs.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -28,6 +29,12 @@ std::optional<QString> WidgetDialogs::PickOpenFile(const QString& filter) {
   const QString path = QFileDialog::getOpenFileName(parent_, QString(), QString(), filter);
   if (path.isEmpty()) return std::nullopt;
   return path;
+}
+
+std::optional<QColor> WidgetDialogs::PickColor(const QColor& initial) {
+  const QColor chosen = QColorDialog::getColor(initial, parent_);
+  if (!chosen.isValid()) return std::nullopt;
+  return chosen;
 }
 
 }  // namespace veltrax::gui

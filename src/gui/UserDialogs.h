@@ -2,6 +2,7 @@
 // The modal conversations of the window: messages and file choices. The
 // window asks through this interface, so tests can answer instead of a user.
 
+#include <QColor>
 #include <QString>
 #include <QWidget>
 #include <optional>
@@ -19,6 +20,12 @@ class UserDialogs {
   // for example "SaveFile (*.bin)".
   virtual std::optional<QString> PickSaveFile(const QString& filter) = 0;
   virtual std::optional<QString> PickOpenFile(const QString& filter) = 0;
+  // The system colour dialog, starting at `initial`; nothing when cancelled
+  // (as by dialogs that offer no colour choice).
+  virtual std::optional<QColor> PickColor(const QColor& initial) {
+    (void)initial;
+    return std::nullopt;
+  }
 };
 
 // The real dialogs, parented to and centred on the main window.
@@ -31,6 +38,7 @@ class WidgetDialogs final : public UserDialogs {
   void ShowPlainMessage(const QString& text) override;
   std::optional<QString> PickSaveFile(const QString& filter) override;
   std::optional<QString> PickOpenFile(const QString& filter) override;
+  std::optional<QColor> PickColor(const QColor& initial) override;
 
  private:
   QWidget* parent_;

@@ -1,6 +1,8 @@
 #include "gui/WindowFlowSide.h"
 
+#include "gui/AdvancedPage.h"
 #include "gui/KeyPageEditor.h"
+#include "gui/PointerPanel.h"
 #include "gui/MainWindow.h"
 #include "gui/UserDialogs.h"
 
@@ -29,6 +31,9 @@ void WindowFlowSide::SetPagesLocked(bool locked) {
 
 void WindowFlowSide::HideMenus() { window_.HideAllMenu(); }
 
+// The pointer settings go to the desktop with every write of the pages.
+void WindowFlowSide::Contribute(ImageState&) { window_.Advanced()->Pointer().ApplyPointerSettings(); }
+
 void WindowFlowSide::Receive(const ImageState&, PagesChange change) {
   switch (change) {
     case PagesChange::NoDevice:
@@ -38,6 +43,7 @@ void WindowFlowSide::Receive(const ImageState&, PagesChange change) {
     case PagesChange::Read:
       window_.ShowFirstPage();
       if (window_.CurrentPage() == Page::ModeA) window_.RefreshKeyLabels();
+      window_.Advanced()->Pointer().RefreshPointerSettings();
       break;
     case PagesChange::Identity:
     case PagesChange::Loaded:
@@ -48,6 +54,7 @@ void WindowFlowSide::Receive(const ImageState&, PagesChange change) {
 void WindowFlowSide::RefreshPageViews(const DataBuf&, const EngineerControls&) {
   window_.RefreshKeyLabels();
   window_.KeyEditor().ShowOptionLines();
+  window_.ShowSettingsImage();
 }
 
 void WindowFlowSide::ShowMessage(const Message& message) {

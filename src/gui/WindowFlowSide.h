@@ -15,6 +15,7 @@ class WindowFlowSide final : public FlowPages, public FlowDialogs {
   // FlowPages
   void SetPagesLocked(bool locked) override;
   void HideMenus() override;
+  void Contribute(ImageState& state) override;
   void Receive(const ImageState& state, PagesChange change) override;
   void RefreshPageViews(const DataBuf& dataBuf, const EngineerControls& controls) override;
 

@@ -4,14 +4,6 @@
 #include "settings/EditRules.h"
 
 namespace veltrax {
-namespace {
-
-CheckBox& MethodBox(EngineerControls& c, SwitchMethod method) {
-  return method == SwitchMethod::MiddleKey ? c.cb_MidPress : c.cb_CPIPress;
-}
-
-}  // namespace
-
 void ShowFireKeyEdits(const EngineerControls& c, FireKeyEdits& edits) {
   // The count byte + 1, whether or not the selector has an item for it.
   edits.shots = std::to_string(c.cb_FireCount.itemIndex + kMinShots);
@@ -60,15 +52,6 @@ void ChooseKeyModeMemory(EngineerControls& c, bool save) {
 void ShowKeyModeMemory(EngineerControls& c) { c.cb_KeyMode.enabled = !c.rb_NoSave.checked; }
 
 void ChooseKeyMode(EngineerControls& c, bool modeB) { c.cb_KeyMode.Select(modeB ? 1 : 0); }
-
-void ToggleSwitchMethod(EngineerControls& c, SwitchMethod method) {
-  CheckBox& box = MethodBox(c, method);
-  box.checked = !box.checked;
-}
-
-bool SwitchMethodOn(const EngineerControls& c, SwitchMethod method) {
-  return method == SwitchMethod::MiddleKey ? c.cb_MidPress.checked : c.cb_CPIPress.checked;
-}
 
 bool ChooseSensorOrientation(EngineerControls& c, int item) {
   if (item < 0 || item >= static_cast<int>(kSensorCodeOfItem.size())) return false;

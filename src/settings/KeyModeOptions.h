@@ -1,7 +1,7 @@
 #pragma once
-// The fire key, the key mode with its memory and switch methods, and the
-// sensor orientation, as the Advanced, Light, main and engineer pages
-// change them.
+// The fire key, the key mode with its memory, and the sensor orientation,
+// as the Advanced, Light and engineer pages change them (the key mode
+// switch methods are the key pages' option lines).
 
 #include <string>
 #include <string_view>
@@ -40,11 +40,6 @@ void ChooseKeyModeMemory(EngineerControls& c, bool save);
 // An image was shown: the key mode choice is open only with "Save".
 void ShowKeyModeMemory(EngineerControls& c);
 void ChooseKeyMode(EngineerControls& c, bool modeB);
-
-// The key mode switch methods shown on the main page: a click inverts one.
-enum class SwitchMethod { MiddleKey, CpiKey };
-void ToggleSwitchMethod(EngineerControls& c, SwitchMethod method);
-bool SwitchMethodOn(const EngineerControls& c, SwitchMethod method);
 
 // Sensor orientation item 0 to 7 (captions in kSensorCaptions).
 bool ChooseSensorOrientation(EngineerControls& c, int item);

@@ -6,6 +6,7 @@
 
 #include "base/AsciiCase.h"
 #include "image/FieldTables.h"
+#include "keys/KeyPages.h"
 #include "settings/DpiLevels.h"
 #include "settings/KeyModeOptions.h"
 #include "settings/Lighting.h"
@@ -88,6 +89,14 @@ Handler OnOffSetting(std::string_view name, std::function<void(EngineerControls&
     set(c, *on);
     return Success();
   };
+}
+
+// The key pages' option lines toggle a switch method; a setting names its state.
+Handler SwitchSetting(std::string_view name, ComboKeyOption option) {
+  return OnOffSetting(name, [option](EngineerControls& c, bool on) {
+    const bool now = option == ComboKeyOption::MiddleKey ? c.cb_MidPress.checked : c.cb_CPIPress.checked;
+    if (now != on) ToggleComboKeyOption(c, option);
+  });
 }
 
 Handler PairSetting(std::string_view name, OnOff pair) {
@@ -269,16 +278,8 @@ const std::vector<Setting>& Settings() {
       {"fireKey.intervalMs", SetInterval},
       {"keyMode", SetKeyMode},
       {"keyModeMemory", SetKeyModeMemory},
-      {"keyModeSwitch.middleKey",
-       OnOffSetting("keyModeSwitch.middleKey",
-                    [](EngineerControls& c, bool on) {
-                      if (SwitchMethodOn(c, SwitchMethod::MiddleKey) != on) ToggleSwitchMethod(c, SwitchMethod::MiddleKey);
-                    })},
-      {"keyModeSwitch.cpiKey",
-       OnOffSetting("keyModeSwitch.cpiKey",
-                    [](EngineerControls& c, bool on) {
-                      if (SwitchMethodOn(c, SwitchMethod::CpiKey) != on) ToggleSwitchMethod(c, SwitchMethod::CpiKey);
-                    })},
+      {"keyModeSwitch.middleKey", SwitchSetting("keyModeSwitch.middleKey", ComboKeyOption::MiddleKey)},
+      {"keyModeSwitch.cpiKey", SwitchSetting("keyModeSwitch.cpiKey", ComboKeyOption::CpiKey)},
       {"sensorOrientation", SetSensorOrientation},
       {"lighting.on", PairSetting("lighting.on", OnOff::Lights)},
       {"lighting.middleCpiSwitch", PairSetting("lighting.middleCpiSwitch", OnOff::MiddleCpiSwitch)},

@@ -31,11 +31,17 @@ class RecordingDialogs final : public UserDialogs {
   std::vector<Shown> shown;
   std::optional<QString> nextFile;
   std::vector<QString> filters;
+  std::optional<QColor> nextColor;  // the system colour dialog's answer
+  std::vector<QColor> colorsOffered;
 
   void ShowMessage(const QString& text, const QString&) override { shown.push_back({text, false}); }
   void ShowPlainMessage(const QString& text) override { shown.push_back({text, true}); }
   std::optional<QString> PickSaveFile(const QString& filter) override { return Pick(filter); }
   std::optional<QString> PickOpenFile(const QString& filter) override { return Pick(filter); }
+  std::optional<QColor> PickColor(const QColor& initial) override {
+    colorsOffered.push_back(initial);
+    return nextColor;
+  }
 
  private:
   std::optional<QString> Pick(const QString& filter) {

@@ -68,17 +68,6 @@ TEST_F(KeyModeOptions, NoSaveLocksTheKeyModeOnModeA) {
   EXPECT_FALSE(c.cb_KeyMode.enabled);
 }
 
-TEST_F(KeyModeOptions, SwitchMethodTogglesInvertTheirBit) {
-  ToggleSwitchMethod(c, SwitchMethod::CpiKey);
-  EXPECT_TRUE(SwitchMethodOn(c, SwitchMethod::CpiKey));
-  EXPECT_FALSE(SwitchMethodOn(c, SwitchMethod::MiddleKey));
-  EXPECT_EQ(Written()[0x001], 0xFA);
-  ToggleSwitchMethod(c, SwitchMethod::CpiKey);
-  EXPECT_FALSE(SwitchMethodOn(c, SwitchMethod::CpiKey));
-  ToggleSwitchMethod(c, SwitchMethod::MiddleKey);
-  EXPECT_EQ(Written()[0x001], 0xF9);
-}
-
 TEST_F(KeyModeOptions, SensorOrientationItemsWriteTheirCodes) {
   ASSERT_TRUE(ChooseSensorOrientation(c, 6));  // "XY Swap XY Reverse"
   EXPECT_EQ(Written()[0x000] & 0x70, 0x00);

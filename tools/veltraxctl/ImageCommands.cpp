@@ -16,7 +16,6 @@
 #include "image/ProfileFile.h"
 #include "image/SectionChecks.h"
 #include "resources/Resources.h"
-#include "settings/KeyModeOptions.h"
 #include "settings/Lighting.h"
 
 namespace veltrax::ctl {
@@ -99,7 +98,7 @@ nlohmann::json Describe(const ImageState& state, int language) {
       {"keyMode", SelectedText(c.cb_KeyMode)},
       {"keyModeMemory", c.rb_Save.checked ? "Save" : "No Save"},
       {"keyModeSwitch",
-       {{"middleKey", SwitchMethodOn(c, SwitchMethod::MiddleKey)}, {"cpiKey", SwitchMethodOn(c, SwitchMethod::CpiKey)}}},
+       {{"middleKey", c.cb_MidPress.checked}, {"cpiKey", c.cb_CPIPress.checked}}},
       {"lighting", DescribeLighting(state)},
       {"sensorOrientation", SelectedText(c.cb_SensorOri)},
       {"vendorCode", state.dataBuf.At(kIdentityAddress)},
