@@ -3,7 +3,6 @@
 #include <QRegularExpressionValidator>
 
 #include "gui/DpiRows.h"
-#include "gui/SkinFont.h"
 #include "gui/MainWindow.h"
 #include "gui/PointerPanel.h"
 #include "resources/PictureStore.h"
@@ -54,8 +53,7 @@ void AdvancedPage::ApplyLanguage(const SettingsPageLook& look) {
   const QColor text = ColorFromPacked(look.layout.Color("Color_D_Selected").value_or(0xFFFFFF));
   const QColor back = ColorFromPacked(look.layout.Color("Color_D_Back").value_or(0x000000));
   const QColor border = ColorFromPacked(look.layout.Color("Color_D_Border").value_or(0x404040));
-  QFont font = shots_->font();
-  font.setPixelSize(PixelSizeOfPoints(look.layout.IntOr("Size_D", 9)));
+  const QFont font = look.Font("Size_D");
   for (auto [edit, key] : {std::pair{shots_, "FKCnt"}, {interval_, "FKDelay"}}) {
     const Placement at = look.Place(key);
     edit->move(at.x, at.y);

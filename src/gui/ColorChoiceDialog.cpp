@@ -25,18 +25,16 @@ Placement At(const LayoutTable& layout, const std::string& name) {
 }  // namespace
 
 ColorChoiceDialog::ColorChoiceDialog(QWidget* mainWindow, int level, Skin& skin, const LayoutTable& layout,
-                                     const QString& title, const QString& ok, const QString& cancel)
+                                     const Texts& texts)
     : QWidget(mainWindow, Qt::Tool | Qt::FramelessWindowHint), skin_(skin), choice_(level) {
   setObjectName(QStringLiteral("Form4"));
   setAttribute(Qt::WA_DeleteOnClose);
   background_ = skin.Picture(QStringLiteral("Msg"));
   setFixedSize(background_.isNull() ? kSize : background_.deviceIndependentSize().toSize());
-  QFont font = this->font();
-  font.setPixelSize(PixelSizeOfPoints(layout.IntOr("Size_M", 9)));
-  setFont(font);
+  setFont(SkinFont(texts.fontName, layout.IntOr("Size_M", 9)));
   const QColor text = ColorFromPacked(layout.Color("Color_M").value_or(0xFFFFFF));
 
-  auto* caption = new QLabel(title, this);
+  auto* caption = new QLabel(texts.title, this);
   caption->setObjectName(QStringLiteral("lbl_Title"));
   caption->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(text.name()));
   const Placement titleAt = At(layout, "NorLED_Tte");
@@ -62,10 +60,10 @@ ColorChoiceDialog::ColorChoiceDialog(QWidget* mainWindow, int level, Skin& skin,
                         swatchesAt.y + kMarkBelow);
   }
 
-  SkinButton* confirm = AddButton(QStringLiteral("Btn_NorLEDConfirm"), QStringLiteral("BtnS"), ok,
+  SkinButton* confirm = AddButton(QStringLiteral("Btn_NorLEDConfirm"), QStringLiteral("BtnS"), texts.ok,
                                   At(layout, "NorLED_Cfm"));
   connect(confirm, &SkinButton::Clicked, this, &ColorChoiceDialog::Confirm);
-  SkinButton* clear = AddButton(QStringLiteral("Btn_NorLEDClear"), QStringLiteral("BtnS"), cancel,
+  SkinButton* clear = AddButton(QStringLiteral("Btn_NorLEDClear"), QStringLiteral("BtnS"), texts.cancel,
                                 At(layout, "NorLED_Clear"));
   connect(clear, &SkinButton::Clicked, this, &ColorChoiceDialog::ClearMarks);
   SkinButton* close = AddButton(QStringLiteral("Btn_NorLEDClose"), QStringLiteral("ExitS"), QString(),

@@ -23,9 +23,15 @@ class ColorChoiceDialog : public QWidget {
   Q_OBJECT
 
  public:
-  // layout is the current language's, for the keys of group M.
-  ColorChoiceDialog(QWidget* mainWindow, int level, Skin& skin, const LayoutTable& layout, const QString& title,
-                    const QString& ok, const QString& cancel);
+  // The texts and the font are the current language's, layout its layout
+  // for the keys of group M.
+  struct Texts {
+    QString title;
+    QString ok;
+    QString cancel;
+    QString fontName;
+  };
+  ColorChoiceDialog(QWidget* mainWindow, int level, Skin& skin, const LayoutTable& layout, const Texts& texts);
 
   const ColorChoice& Choice() const { return choice_; }
   void MarkSwatch(int swatch);

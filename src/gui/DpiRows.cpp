@@ -2,7 +2,6 @@
 
 #include "gui/ClickArea.h"
 #include "gui/ColorChoiceDialog.h"
-#include "gui/SkinFont.h"
 #include "gui/MainWindow.h"
 #include "gui/SegmentBarView.h"
 #include "gui/SettingsTexts.h"
@@ -85,14 +84,14 @@ void DpiRows::Build(QWidget* page) {
 
 void DpiRows::ApplyLanguage(const SettingsPageLook& look) {
   layout_ = look.layout;
+  fontName_ = look.fontName;
   look_ = look.look;
   countVisible_ = look.layout.IntOr("DPI_Count_Visible", 0) == 1;
   selected_ = ColorFromPacked(look.layout.Color("Color_D_Selected").value_or(0xFFFFFF));
   notSelected_ = ColorFromPacked(look.layout.Color("Color_D_notSelected").value_or(0x808080));
   const QColor back = ColorFromPacked(look.layout.Color("Color_D_Back").value_or(0x000000));
   const QColor border = ColorFromPacked(look.layout.Color("Color_D_Border").value_or(0x404040));
-  QFont font = count_->font();
-  font.setPixelSize(PixelSizeOfPoints(look.layout.IntOr("Size_D", 9)));
+  const QFont font = look.Font("Size_D");
   const QString labelStyle = QStringLiteral("background: transparent;");
   for (int n = 1; n <= kDpiLevels; ++n) {
     Row& row = rows_[n - 1];
@@ -203,8 +202,9 @@ void DpiRows::ColorClicked(int level) {
 
 void DpiRows::OpenColorChoice(int level) {
   if (colorDialog_) colorDialog_->close();
-  colorDialog_ = new ColorChoiceDialog(&window_, level, skin_, layout_, window_.Text("Str522"),
-                                       window_.Text("Str511"), window_.Text("Str512"));
+  colorDialog_ = new ColorChoiceDialog(
+      &window_, level, skin_, layout_,
+      {window_.Text("Str522"), window_.Text("Str511"), window_.Text("Str512"), fontName_});
   connect(colorDialog_, &ColorChoiceDialog::Confirmed, this, [this](const ColorChoice& choice) {
     choice.Confirm(Controls());
     Refresh();

@@ -67,6 +67,7 @@ class DpiRows : public QObject {
   QPointer<ColorChoiceDialog> colorDialog_;
 
   LayoutTable layout_;  // group M for the colour choice dialog
+  QString fontName_;
   BarLook look_ = BarLook::Slider;
   bool countVisible_ = false;  // DPI_Count_Visible is 1
   bool countPlaced_ = false;

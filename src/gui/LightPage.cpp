@@ -1,7 +1,6 @@
 #include "gui/LightPage.h"
 
 #include "gui/ClickArea.h"
-#include "gui/SkinFont.h"
 #include "gui/MainWindow.h"
 #include "gui/SegmentBarView.h"
 #include "gui/SettingsTexts.h"
@@ -21,11 +20,13 @@ constexpr QPoint kNumberOffset(0, 24);
 
 // Where the Light page picture has the captions of the MCU LED controls,
 // in its own coordinates: the light effect, speed and count panels below
-// their titles, and the left key + CPI row around its picture.
-constexpr QRect kEffectsPanel(14, 330, 448, 166);
-constexpr QRect kSpeedPanel(478, 40, 334, 90);
-constexpr QRect kCountPanel(478, 172, 334, 82);
+// their titles, and the left key + CPI row around its picture, which is
+// blanked in the panel's colour.
+constexpr QRect kEffectsPanel(14, 336, 448, 158);
+constexpr QRect kSpeedPanel(478, 46, 334, 82);
+constexpr QRect kCountPanel(478, 178, 334, 74);
 constexpr QRect kLeftCpiRow(28, -8, 420, 34);  // from the row picture's y
+constexpr QColor kLightingPanel(21, 26, 34);
 
 QColor ToQColor(const RgbColor& c) { return QColor(c.r, c.g, c.b); }
 
@@ -113,8 +114,7 @@ void LightPage::ApplyLanguage(const SettingsPageLook& look) {
   }
   for (Side& mode : modes_) PlaceSide(mode, look);
 
-  QFont font = step_->font();
-  font.setPixelSize(PixelSizeOfPoints(look.layout.IntOr("Size_E", 9)));
+  const QFont font = look.Font("Size_E");
   const QColor text = ColorFromPacked(look.layout.Color("Color_E").value_or(0xFFFFFF));
   const SegmentBarView::Pictures pictures{QStringLiteral("Bar1_E"), skin_.Picture(QStringLiteral("Bar1_E")),
                                           QStringLiteral("Bar1_D"), skin_.Picture(QStringLiteral("Bar1_D"))};
@@ -152,15 +152,16 @@ void LightPage::PlaceNotes(const SettingsPageLook& look) {
   const QColor back = ColorFromPacked(look.layout.Color("Color_D_Back").value_or(0x181C24));
   const QColor border = ColorFromPacked(look.layout.Color("Color_D_Border").value_or(0x343C4A));
   const QColor muted = ColorFromPacked(look.layout.Color("Color_D_notSelected").value_or(0x707888));
-  QFont font = smartLedNotes_.front()->font();
-  font.setPixelSize(PixelSizeOfPoints(look.layout.IntOr("Size_E", 9)));
+  const QFont font = look.Font("Size_E");
   for (size_t i = 0; i < smartLedNotes_.size(); ++i) {
     QLabel* note = smartLedNotes_[i];
     note->setGeometry(areas[i]);
     note->setText(words[i]);
     note->setFont(font);
-    note->setStyleSheet(QStringLiteral("color: %1; background: %2; border: 1px solid %3; border-radius: 4px;")
-                            .arg(muted.name(), back.name(), border.name()));
+    note->setStyleSheet(words[i].isEmpty()
+                            ? QStringLiteral("background: %1;").arg(kLightingPanel.name())
+                            : QStringLiteral("color: %1; background: %2; border: 1px solid %3; border-radius: 4px;")
+                                  .arg(muted.name(), back.name(), border.name()));
   }
 }
 

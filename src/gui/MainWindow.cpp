@@ -339,7 +339,7 @@ void MainWindow::ApplyLanguage() {
 
 void MainWindow::ApplySettingsPagesLanguage() {
   const SettingsPageLook look{layout_, baseSize_, options_.SliderBars() ? BarLook::Slider : BarLook::Progress,
-                              options_.numOrder, currentLanguage_};
+                              options_.numOrder, currentLanguage_, fontName_};
   advanced_->ApplyLanguage(look);
   light_->ApplyLanguage(look);
   // At creation the first image is shown later, with the flows.

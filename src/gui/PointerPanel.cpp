@@ -1,7 +1,6 @@
 #include "gui/PointerPanel.h"
 
 #include "gui/ClickArea.h"
-#include "gui/SkinFont.h"
 #include "gui/MainWindow.h"
 #include "gui/SegmentBarView.h"
 #include "gui/SettingsTexts.h"
@@ -60,8 +59,7 @@ void PointerPanel::ApplyLanguage(const SettingsPageLook& look) {
   look_ = look.look;
   const SegmentBarView::Pictures pictures{QStringLiteral("Bar1_E"), skin_.Picture(QStringLiteral("Bar1_E")),
                                           QStringLiteral("Bar1_D"), skin_.Picture(QStringLiteral("Bar1_D"))};
-  QFont font = hint_->font();
-  font.setPixelSize(PixelSizeOfPoints(look.layout.IntOr("Size_D", 9)));
+  const QFont font = look.Font("Size_D");
   QFont hintFont = font;
   hintFont.setPixelSize(font.pixelSize() - 2);
   const QColor muted = ColorFromPacked(look.layout.Color("Color_D_notSelected").value_or(0x808080));

@@ -16,6 +16,7 @@
 #include "image/ProfileFile.h"
 #include "image/SectionChecks.h"
 #include "resources/Resources.h"
+#include "settings/KeyModeOptions.h"
 #include "settings/Lighting.h"
 
 namespace veltrax::ctl {
