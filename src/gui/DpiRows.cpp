@@ -20,6 +20,8 @@ constexpr int kDpiSegments = 11;
 constexpr QSize kLevelLabelSize(60, 18);
 constexpr QSize kValueLabelSize(64, 18);
 constexpr QSize kCountSize(90, 22);
+// The hint under the rows, in the Advanced page picture's coordinates.
+constexpr QRect kHintArea(28, 430, 420, 56);
 
 QColor ToQColor(const RgbColor& c) { return QColor(c.r, c.g, c.b); }
 
@@ -77,6 +79,10 @@ void DpiRows::Build(QWidget* page) {
     if (choice == AimChoice::NoAimKey) window_.ShowMessageText(QString::fromUtf8(kNoAimKeyMessage.data(),
                                                                                  kNoAimKeyMessage.size()));
   });
+  hint_ = new QLabel(page);
+  hint_->setObjectName(QStringLiteral("lbl_DPIHint"));
+  hint_->setWordWrap(true);
+  hint_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   aimValue_ = new QLabel(page);
   aimValue_->setObjectName(QStringLiteral("lbl_AIMKeyValue"));
   aimValue_->resize(kValueLabelSize);
@@ -118,6 +124,12 @@ void DpiRows::ApplyLanguage(const SettingsPageLook& look) {
                             .arg(selected_.name(), back.name(), border.name()));
   const SettingsTexts& texts = SettingsTextsOf(look.language);
   for (int n = 1; n <= kDpiLevels; ++n) rows_[n - 1].label->SetCaption(texts.levelLabel.arg(n), selected_);
+  hint_->setText(countVisible_ ? texts.dpiHintCount : texts.dpiHintLabels);
+  QFont small = font;
+  small.setPixelSize(font.pixelSize() - 1);
+  hint_->setFont(small);
+  hint_->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(notSelected_.name()));
+  hint_->setGeometry(kHintArea.translated(look.layout.IntOr("P2_X", 0), look.layout.IntOr("P2_Y", 0)));
   Place(look);
 }
 

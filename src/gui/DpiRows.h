@@ -64,6 +64,7 @@ class DpiRows : public QObject {
   SegmentBarView* aimBar_ = nullptr;
   QLabel* aimValue_ = nullptr;
   QComboBox* count_ = nullptr;
+  QLabel* hint_ = nullptr;
   QPointer<ColorChoiceDialog> colorDialog_;
 
   LayoutTable layout_;  // group M for the colour choice dialog

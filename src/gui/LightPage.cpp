@@ -27,6 +27,8 @@ constexpr QRect kSpeedPanel(478, 46, 334, 82);
 constexpr QRect kCountPanel(478, 178, 334, 74);
 constexpr QRect kLeftCpiRow(28, -8, 420, 34);  // from the row picture's y
 constexpr QColor kLightingPanel(21, 26, 34);
+// The hint under the key mode colour swatches.
+constexpr QRect kColorHintArea(492, 380, 306, 60);
 
 QColor ToQColor(const RgbColor& c) { return QColor(c.r, c.g, c.b); }
 
@@ -90,6 +92,10 @@ void LightPage::Build(QWidget* page) {
     keyModeColors_[mode - 1] = new ClickArea(QStringLiteral("IB_Mode%1Color").arg(mode), page, true);
     connect(keyModeColors_[mode - 1], &ClickArea::Clicked, this, [this, mode] { PickKeyModeColor(mode); });
   }
+  colorHint_ = new QLabel(page);
+  colorHint_->setObjectName(QStringLiteral("lbl_KeyModeColorHint"));
+  colorHint_->setWordWrap(true);
+  colorHint_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   for (const char* name : {"lbl_SmartLedEffects", "lbl_SmartLedSpeed", "lbl_SmartLedCount", "lbl_SmartLedLeftCpi"}) {
     auto* note = new QLabel(page);
     note->setObjectName(QString::fromLatin1(name));
@@ -153,6 +159,10 @@ void LightPage::PlaceNotes(const SettingsPageLook& look) {
   const QColor border = ColorFromPacked(look.layout.Color("Color_D_Border").value_or(0x343C4A));
   const QColor muted = ColorFromPacked(look.layout.Color("Color_D_notSelected").value_or(0x707888));
   const QFont font = look.Font("Size_E");
+  colorHint_->setText(texts.keyModeColorHint);
+  colorHint_->setFont(font);
+  colorHint_->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(muted.name()));
+  colorHint_->setGeometry(kColorHintArea.translated(content));
   for (size_t i = 0; i < smartLedNotes_.size(); ++i) {
     QLabel* note = smartLedNotes_[i];
     note->setGeometry(areas[i]);

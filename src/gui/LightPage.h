@@ -73,6 +73,7 @@ class LightPage : public QObject {
   bool countPlaced_ = false;
   std::array<ClickArea*, 2> keyModeColors_{};
   std::vector<QLabel*> smartLedNotes_;
+  QLabel* colorHint_ = nullptr;
   LightBars bars_;
   BarLook look_ = BarLook::Slider;
 };

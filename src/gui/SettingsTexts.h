@@ -9,6 +9,9 @@ namespace veltrax::gui {
 
 struct SettingsTexts {
   QString levelLabel;          // "DPI %1"
+  QString dpiHintLabels;       // how the DPI rows work where level names add and remove levels
+  QString dpiHintCount;        // the same beside the level count choice
+  QString keyModeColorHint;    // under the key mode colour swatches
   QString pointerDesktop;      // the desktop keeps speed, precision and double-click
   QString pointerOwnFile;      // no desktop settings: the program keeps all
   QString pointerFileTip;      // "Kept in %1"
