@@ -50,7 +50,7 @@ class SettingsPagesTest : public WindowTest {
     QTest::keyClicks(line, text);
   }
   QString Picture(const QString& name) const { return window_->findChild<ClickArea*>(name)->PictureName(); }
-  void Apply() { window_->Btn_Apply_0Click(); }
+  void Apply() { RunFlow(DeviceFlow::Apply); }
   uint8_t MouseByte(int address) { return mouse_.Memory()[address]; }
 };
 
