@@ -45,10 +45,12 @@ inline std::string CtlLine(const std::string& program, const std::string& args, 
   return line + " " + program + " " + args;
 }
 
-// env: variables set for this run only.
+#ifdef VELTRAXCTL
+// veltraxctl; env: variables set for this run only.
 inline CliRun RunCtl(const std::string& args, const Environment& env = {}) {
   return RunShell(CtlLine(VELTRAXCTL, args, env) + " 2>&1");
 }
+#endif
 
 // Any program of the project, its stdout in out and its stderr in err.
 inline CliRun RunApart(const std::string& program, const std::string& args, const Environment& env = {}) {

@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "macro/BaseMacroTable.h"
 #include "macro/MacroCodec.h"
+#include "macro/MacroFileKinds.h"
 #include "macro/MacroLibrary.h"
 #include "macro/MacroName.h"
 
@@ -59,6 +61,29 @@ TEST(MacroFuzzTest, AnyMacroAreaReadsAsSevenSlots) {
     for (const auto& slot : table.records) {
       ASSERT_TRUE(slot.content == MacroContent{} || IsValidMacroContent(slot.content));
       (void)MacroNameText(slot.name);
+    }
+  }
+}
+
+// The kind checks take any bytes; what they accept has a name to list.
+TEST(MacroFuzzTest, AnyFileIsOfItsKindOrSaysWhyNot) {
+  std::mt19937 rng(5);
+  const size_t sizes[] = {0, 1, 255, kMacroRecordSize, 257, kMacroAreaBytes, 2048, kLibraryFileSize};
+  for (int i = 0; i < 600; ++i) {
+    auto bytes = RandomBytes(rng, sizes[i % std::size(sizes)], i % 3 == 0);
+    // Names that end early, as real ones do, reach the checks past the name.
+    for (size_t at = 0; at < bytes.size(); at += kMacroRecordSize) {
+      std::fill(bytes.begin() + at + std::min<size_t>(bytes.size() - at, 2 + rng() % 30),
+                bytes.begin() + at + std::min<size_t>(bytes.size() - at, kMacroNameSize), 0);
+    }
+    for (auto check : {CheckMacroFile, CheckLibraryFile, CheckMacroAreaFile}) {
+      const Status kind = check(bytes);
+      if (!kind) {
+        ASSERT_FALSE(kind.error().context.empty());
+      }
+    }
+    if (CheckMacroFile(bytes)) {
+      ASSERT_FALSE(MacroNameText(MacroRecord::FromBytes(bytes).name).empty());
     }
   }
 }
