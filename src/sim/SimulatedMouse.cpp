@@ -131,6 +131,13 @@ void SimulatedMouse::Plug() {
   plugged_ = true;
 }
 
+void SimulatedMouse::HoldButtons(uint16_t mask, std::optional<int> forQueries) {
+  std::lock_guard lock(mutex_);
+  const bool none = forQueries && *forQueries <= 0;
+  faults_.pressedButtons = none ? 0 : mask;
+  heldQueriesLeft_ = none ? std::nullopt : forQueries;
+}
+
 bool SimulatedMouse::HandleAlive(uint64_t generation) {
   std::lock_guard lock(mutex_);
   CheckUnplug();
@@ -247,6 +254,10 @@ bool SimulatedMouse::Perform(const std::array<uint8_t, kReportLength>& request) 
                 static_cast<uint8_t>(faults_.pressedButtons & 0xFF),
                 static_cast<uint8_t>(faults_.pressedButtons >> 8),
                 0};
+      if (heldQueriesLeft_ && --*heldQueriesLeft_ <= 0) {
+        faults_.pressedButtons = 0;
+        heldQueriesLeft_.reset();
+      }
       return true;
     case Command::ReadAddressCmd:
       if (!InRange(request)) return false;

@@ -71,6 +71,10 @@ class SimulatedMouse final : public HidTransport {
   bool InTransaction() const { return inTransaction_; }
   void Unplug();
   void Plug();
+  // The buttons in mask are held from now on; with forQueries, only for
+  // that many status queries, then released. Safe while a device call runs
+  // on another thread.
+  void HoldButtons(uint16_t mask, std::optional<int> forQueries = std::nullopt);
   bool Plugged() const { return plugged_; }
 
  private:
@@ -114,6 +118,7 @@ class SimulatedMouse final : public HidTransport {
   int readLeft_ = 0;
   int writeAddress_ = 0;
   int writeLeft_ = 0;
+  std::optional<int> heldQueriesLeft_;  // the held buttons are released after these status queries
 };
 
 }  // namespace veltrax

@@ -41,6 +41,24 @@ TEST(SimulatedMouseTest, StatusReplyCarriesMarkerFlagModelAndButtons) {
   EXPECT_EQ(raw.Exchange(Request(Command::StatusQueryCmd)), expected);
 }
 
+TEST(SimulatedMouseTest, ButtonsHeldForSomeQueriesAreReleasedAfterThem) {
+  SimulatedMouse mouse;
+  RawHandle raw(mouse);
+  raw.Exchange(Request(Command::BeginTransactionCmd));
+  auto held = [&] {
+    const auto reply = raw.Exchange(Request(Command::StatusQueryCmd));
+    return reply[5] | (reply[6] << 8);
+  };
+  mouse.HoldButtons(0x0104, 2);
+  EXPECT_EQ(held(), 0x0104);
+  EXPECT_EQ(held(), 0x0104);
+  EXPECT_EQ(held(), 0);
+  mouse.HoldButtons(0x0002);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(held(), 0x0002);
+  mouse.HoldButtons(0x0002, 0);
+  EXPECT_EQ(held(), 0);
+}
+
 TEST(SimulatedMouseTest, MemoryCommandsOutsideATransactionAreRefused) {
   SimulatedMouse mouse;
   RawHandle raw(mouse);
