@@ -10,6 +10,8 @@ ParsedOptions ParseAppOptions(int argc, const char* const* argv, std::ostream& o
   cli::FollowConventions(cli);
   AppOptions options;
   AddSimulateOptions(cli, options);
+  cli.add_flag("--engineer", options.engineer,
+               "Show the Engineer page buttons (production lines and service): every parameter, the key test");
   if (auto status = cli::Parse(cli, argc, argv, out, err)) return {std::nullopt, *status};
   FinishSimulateOptions(cli, options);
   if (!options.simulate && !options.faults.empty()) {

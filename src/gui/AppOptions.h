@@ -1,6 +1,7 @@
 #pragma once
 // The window's command line: --simulate[=STATE_FILE] attaches the simulated
-// mouse, --sim-fault injects its faults; --help and --version.
+// mouse, --sim-fault injects its faults, --engineer shows the Engineer page
+// buttons; --help and --version.
 
 #include <iosfwd>
 #include <optional>
@@ -9,7 +10,9 @@
 
 namespace veltrax::gui {
 
-using AppOptions = SimulateOptions;
+struct AppOptions : SimulateOptions {
+  bool engineer = false;
+};
 
 // The options to run with; or, when the program is to end at once, its exit
 // status after what it printed: 0 after --help or --version (on out), 2

@@ -32,6 +32,7 @@ Result<std::unique_ptr<Application>> Application::Create(const AppOptions& optio
   std::unique_ptr<Application> app(new Application());
   app->backend_ = std::move(backend).value();
   app->window_ = std::make_unique<MainWindow>(app->Link(), app->backend_->Pauses(), options.simulate);
+  if (options.engineer) app->window_->ShowEngineerButtons();
   app->loading_ = std::make_unique<LoadingWindow>();
   app->loading_->SetFrameSource(LoadingFrames);
   app->window_->SetLoadingWindow(app->loading_.get());
@@ -57,6 +58,9 @@ void InstallFontSubstitutes() {
                               QStringLiteral("DejaVu Sans Condensed")});
   QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
                                                        QStringLiteral("DejaVu Sans")});
+  // The engineer page's face.
+  QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"),
+                                                               QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
   QFont::insertSubstitutions(QStringLiteral("Microsoft JhengHei"),
                              {QStringLiteral("Noto Sans CJK TC"), QStringLiteral("WenQuanYi Micro Hei"),
                               QStringLiteral("Droid Sans Fallback")});

@@ -1,15 +1,27 @@
 #pragma once
-// The engineer page (gbPage6): its banner Img_Logo4, the tab control
-// Pg_Parameter with the operator tab, the status line lbl_Content and its
-// own close, write, save, load and default buttons. The parameter controls
-// on its tabs belong to the pages that edit them.
+// The engineer page (gbPage6): its banner Img_Logo4 with the page buttons
+// and Btn_Close, the tab control Pg_Parameter with the operator tab and the
+// engineer tab, its own apply (btn_Write), save, load and default buttons,
+// and the status line lbl_Content. Its controls mirror the engineer
+// controls that every page edits; engineer access (double-clicks on the
+// banner) shows the engineer tab and Btn_Default and opens the LED type
+// and sensor orientation.
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QWidget>
+#include <memory>
+
+#include "gui/Navigation.h"
+#include "gui/OperatorTab.h"
+#include "settings/EngineerAccess.h"
 
 namespace veltrax::gui {
+
+class EngineerForm;
+class KeyTestMode;
+class MainWindow;
 
 class EngineerPage : public QWidget {
   Q_OBJECT
@@ -18,15 +30,30 @@ class EngineerPage : public QWidget {
   static constexpr int kWidth = 1076;
   static constexpr int kHeight = 640;
 
-  explicit EngineerPage(QWidget* parent);
+  explicit EngineerPage(MainWindow& window);
+  ~EngineerPage() override;
 
   // Captions from the engineer caption table in its column.
   void SetCaptions(int captionColumn);
+  // Every control and key button caption from the engineer controls.
+  void Refresh();
+  // The controls take the access state (locked at start).
+  void ApplyAccess();
+
   // The status line that shows the application's hints.
   QLabel* Content() const { return content_; }
   QWidget* Banner() const { return banner_; }
   QTabWidget* Parameters() const { return parameters_; }
   QWidget* OperatorTab() const { return operatorTab_; }
+  bool EngineerTabShown() const { return parameters_->isTabVisible(1); }
+  const EngineerAccess& Access() const { return access_; }
+  KeyTestMode& KeyTest() { return *keyTest_; }
+  // btn_Key101..109, btn_Key201..209; null for another id.
+  QPushButton* KeyButton(int id) const;
+  // The Mode A (profile 0) or Mode B (1) key group.
+  QWidget* KeyGroup(int profile) const { return tab_.keyGroups.at(static_cast<size_t>(profile)); }
+  // A double-click on the banner (Img_Logo4).
+  void Img_Logo4DblClick();
 
  signals:
   void CloseClicked();
@@ -34,20 +61,30 @@ class EngineerPage : public QWidget {
   void SaveClicked();
   void LoadClicked();
   void DefaultClicked();
+  void PageClicked(Page page);
+  // A key button was clicked: its id, 101..109 or 201..209.
+  void KeyClicked(int id);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
-  QPushButton* AddButton(const QString& name, int x, int y);
+  void BuildFrame();
+  void BuildNavigation();
 
-  QLabel* banner_;
-  QTabWidget* parameters_;
-  QWidget* operatorTab_;
-  QWidget* engineerTab_;
-  QLabel* content_;
-  QPushButton* close_;
-  QPushButton* write_;
-  QPushButton* save_;
-  QPushButton* load_;
-  QPushButton* default_;
+  MainWindow& window_;
+  EngineerForm* form_;
+  EngineerAccess access_;
+  SharedEdits shared_;
+  OperatorWidgets tab_;
+  KeyTestMode* keyTest_ = nullptr;
+  QLabel* banner_ = nullptr;
+  QTabWidget* parameters_ = nullptr;
+  QWidget* operatorTab_ = nullptr;
+  QWidget* engineerTab_ = nullptr;
+  QLabel* content_ = nullptr;
+  QPushButton* default_ = nullptr;
 };
 
 }  // namespace veltrax::gui

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "gui/SkinFont.h"
-#include "keys/MenuGeometry.h"
 #include "resources/LayoutTable.h"
 
 namespace veltrax::gui {
@@ -78,10 +77,19 @@ QSize FunctionMenuView::PanelSize(MenuPanel panel) const {
 }
 
 void FunctionMenuView::OpenAtLabel(const AssignTarget& target, const QRect& label, QWidget* returnFocus) {
+  const Point at = MainMenuAtLabel(RectOf(label), SizeOf(PanelSize(MenuPanel::Main)), SizeOf(window_->size()));
+  OpenAt(target, at.x, at.y, returnFocus);
+}
+
+void FunctionMenuView::OpenAtEngineerButton(const AssignTarget& target, const QRect& button,
+                                            const EngineerFrame& frame, QWidget* returnFocus) {
+  const Point at = MainMenuAtEngineerButton(RectOf(button), SizeOf(PanelSize(MenuPanel::Main)), frame);
+  OpenAt(target, at.x, at.y, returnFocus);
+}
+
+void FunctionMenuView::OpenAt(const AssignTarget& target, int x, int y, QWidget* returnFocus) {
   cascade_.Open(target);
-  const QSize size = PanelSize(MenuPanel::Main);
-  const Point at = MainMenuAtLabel(RectOf(label), SizeOf(size), SizeOf(window_->size()));
-  Panel(MenuPanel::Main)->move(at.x, at.y);
+  Panel(MenuPanel::Main)->move(x, y);
   Sync();
   Panel(MenuPanel::Main)->setFocus();
   returnFocus_ = returnFocus;

@@ -17,6 +17,7 @@
 #include "gui/MenuPanelView.h"
 #include "keys/FunctionMenus.h"
 #include "keys/MenuCascade.h"
+#include "keys/MenuGeometry.h"
 
 namespace veltrax {
 class LayoutTable;
@@ -41,6 +42,11 @@ class FunctionMenuView : public QObject {
   // window's coordinates); focus goes to the menu, and back to `returnFocus`
   // when Escape closes it.
   void OpenAtLabel(const AssignTarget& target, const QRect& label, QWidget* returnFocus);
+  // The same for an engineer page key button: above it, where
+  // MainMenuAtEngineerButton puts it (the button in its key group's
+  // coordinates, the frame in the window's).
+  void OpenAtEngineerButton(const AssignTarget& target, const QRect& button, const EngineerFrame& frame,
+                            QWidget* returnFocus);
   // HideAllMenu.
   void HideAllMenu();
 
@@ -53,6 +59,7 @@ class FunctionMenuView : public QObject {
   void MacroChosen(int row);
 
  private:
+  void OpenAt(const AssignTarget& target, int x, int y, QWidget* returnFocus);
   void OnRowEntered(MenuPanel panel, int row);
   void OnRowActivated(MenuPanel panel, int row);
   void OnForward(MenuPanel panel, int row);

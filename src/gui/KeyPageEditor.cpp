@@ -1,6 +1,7 @@
 #include "gui/KeyPageEditor.h"
 
 #include "gui/ComboKeyDialog.h"
+#include "gui/EngineerPage.h"
 #include "gui/FunctionMenuView.h"
 #include "gui/MainWindow.h"
 #include "gui/SkinFont.h"
@@ -62,6 +63,17 @@ void KeyPageEditor::KeyClick(int label) {
   menus_->OpenAtLabel(*target, QRect(key->mapTo(&window_, QPoint(0, 0)), key->size()), key);
 }
 
+void KeyPageEditor::EngineerKeyClick(int id) {
+  const std::optional<AssignTarget> target = EngineerButtonTarget(id);
+  EngineerPage* page = window_.Engineer();
+  QPushButton* button = page->KeyButton(id);
+  if (!target || !button) return;
+  const QWidget* group = page->KeyGroup(id / 100 - 1);
+  const QWidget* tabs = page->Parameters();
+  const EngineerFrame frame{tabs->width(), tabs->mapTo(&window_, QPoint(0, 0)).y(), group->y()};
+  menus_->OpenAtEngineerButton(*target, button->geometry(), frame, button);
+}
+
 void KeyPageEditor::HideAllMenu() { menus_->HideAllMenu(); }
 
 void KeyPageEditor::CloseDialog() {
@@ -115,7 +127,10 @@ void KeyPageEditor::ChooseBaseMacro(int row) {
 }
 
 void KeyPageEditor::Show(const AssignTarget& target, const AssignOutcome& outcome) {
-  if (target.profile == ProfileOnScreen()) {
+  // The engineer page's buttons show the codes; a page label shows what
+  // the choice gave it.
+  window_.ControlsEdited(this);
+  if (target.source == AssignSource::PageLabel && target.profile == ProfileOnScreen()) {
     window_.Chrome().SetButtonCaption(window_.PageWidget(1)->KeyLabel(target.button), FromUtf8(outcome.shownName));
   }
   if (!outcome.accepted && !outcome.message.empty()) window_.ShowMessageText(FromUtf8(outcome.message));
@@ -154,7 +169,7 @@ void KeyPageEditor::ShowOptionLines() {
 void KeyPageEditor::ComboKeyOptionClick(ComboKeyOption option) {
   HideAllMenu();
   ToggleComboKeyOption(window_.State().controls, option);
-  ShowOptionLines();
+  window_.ControlsEdited(this);
 }
 
 }  // namespace veltrax::gui

@@ -37,6 +37,8 @@ class KeyPageEditor : public QObject {
 
   // Key1Click .. Key9Click.
   void KeyClick(int label);
+  // btn_Key101Click .. btn_Key209Click on the engineer page.
+  void EngineerKeyClick(int id);
   void HideAllMenu();
   // Closes the combination key dialog without a result.
   void CloseDialog();

@@ -93,6 +93,7 @@ void MainWindow::FormCreate() {
 
   flows_ = std::make_unique<ImageFlows>(*runner_, *flowSide_, *flowSide_, texts_);
   flows_->SetReserveIds(options_.revManuId, options_.revProId);
+  engineer_->ApplyAccess();
   ShowApplicationTitle();
   watch_ = std::make_unique<ConnectionWatch>(link_, sleeper_, *flows_);
   ConnectFlows();
@@ -128,7 +129,7 @@ void MainWindow::BuildPages() {
   advanced_ = new AdvancedPage(*this, pages_[1], skin_,
                                OpenPointerStore(DefaultConfigFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"))));
   light_ = new LightPage(*this, pages_[2], skin_);
-  engineer_ = new EngineerPage(this);
+  engineer_ = new EngineerPage(*this);
   chrome_ = new WindowChrome(pages_, skin_, this);
   chrome_->SetDeviceConnected([this] { return deviceOpen_; });
   dragger_ = new WindowDragger(this);
@@ -164,6 +165,17 @@ void MainWindow::ConnectChrome() {
     if (base == QLatin1String("Web")) return Btn_Web_0Click();
   });
   connect(engineer_, &EngineerPage::CloseClicked, this, &MainWindow::Btn_Exit_0Click);
+  connect(engineer_, &EngineerPage::PageClicked, this, &MainWindow::PageButtonClick);
+  connect(engineer_, &EngineerPage::KeyClicked, keyEditor_, &KeyPageEditor::EngineerKeyClick);
+  connect(this, &MainWindow::ControlsChanged, this, [this] {
+    engineer_->Refresh();
+    RefreshKeyLabels();
+    keyEditor_->ShowOptionLines();
+  });
+}
+
+void MainWindow::ShowEngineerButtons() {
+  for (SkinButton* copy : chrome_->Copies(QStringLiteral("Engineer"))) copy->Place(10, 10, true);
 }
 
 void MainWindow::SetLoadingWindow(LoadingWindow* loading) {
@@ -366,6 +378,9 @@ void MainWindow::ApplyLanguageTexts() {
   RetranslateKeyLabels(next);
   texts_ = std::move(next);
   keyEditor_->ApplyLanguage(layout_, fontName_, texts_);
+  // The key buttons of the engineer page name their functions in the
+  // language; its captions stay in the caption table's column.
+  if (flows_) engineer_->Refresh();
 }
 
 void MainWindow::RetranslateKeyLabels(const LanguageTable& next) {
@@ -410,8 +425,10 @@ void MainWindow::Btn_Web_0Click() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (FlowRunning()) {
-    // A running flow finishes first; the window closes at its end.
+    // A running flow finishes first (a key test at once); the window
+    // closes at its end.
     closeRequested_ = true;
+    runner_->RequestStop();
     event->ignore();
     return;
   }

@@ -122,6 +122,15 @@ class MainWindow : public QWidget {
   void ShowSettingsImage();
   // The window's message dialog in the language's font.
   void ShowMessageText(const QString& text);
+  // A page changed the engineer controls: every view shows them again.
+  void ControlsEdited(QObject* by) { emit ControlsChanged(by); }
+  // veltrax --engineer: the Engineer page buttons, hidden in the shipped
+  // skin, are shown at 10, 10 for production lines and service.
+  void ShowEngineerButtons();
+
+ signals:
+  // The engineer controls were edited on a page (by), which all pages show.
+  void ControlsChanged(QObject* by);
 
  protected:
   // FormCloseQuery: the device is dropped before the window closes.

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "gui/MessageDialog.h"
+#include "gui/PasswordDialog.h"
 
 namespace veltrax::gui {
 
@@ -16,6 +17,12 @@ void WidgetDialogs::ShowMessage(const QString& text, const QString& fontName) {
 void WidgetDialogs::ShowPlainMessage(const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, QString(), text, QMessageBox::Ok, parent_);
   box.exec();
+}
+
+std::optional<QString> WidgetDialogs::AskPassword() {
+  PasswordDialog dialog(parent_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Code();
 }
 
 std::optional<QString> WidgetDialogs::PickSaveFile(const QString& filter) {

@@ -16,6 +16,9 @@ class UserDialogs {
   virtual void ShowMessage(const QString& text, const QString& fontName) = 0;
   // A plain system message box without icon or title and one OK button.
   virtual void ShowPlainMessage(const QString& text) = 0;
+  // The engineer access code, asked in the password dialog; nothing when
+  // cancelled (as by dialogs that ask for no code).
+  virtual std::optional<QString> AskPassword() { return std::nullopt; }
   // Save and open dialogs; nothing when cancelled. filter is in Qt's form,
   // for example "SaveFile (*.bin)".
   virtual std::optional<QString> PickSaveFile(const QString& filter) = 0;
@@ -36,6 +39,7 @@ class WidgetDialogs final : public UserDialogs {
 
   void ShowMessage(const QString& text, const QString& fontName) override;
   void ShowPlainMessage(const QString& text) override;
+  std::optional<QString> AskPassword() override;
   std::optional<QString> PickSaveFile(const QString& filter) override;
   std::optional<QString> PickOpenFile(const QString& filter) override;
   std::optional<QColor> PickColor(const QColor& initial) override;

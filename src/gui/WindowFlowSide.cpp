@@ -1,6 +1,7 @@
 #include "gui/WindowFlowSide.h"
 
 #include "gui/AdvancedPage.h"
+#include "gui/EngineerPage.h"
 #include "gui/KeyPageEditor.h"
 #include "gui/PointerPanel.h"
 #include "gui/MainWindow.h"
@@ -55,6 +56,7 @@ void WindowFlowSide::RefreshPageViews(const DataBuf&, const EngineerControls&) {
   window_.RefreshKeyLabels();
   window_.KeyEditor().ShowOptionLines();
   window_.ShowSettingsImage();
+  window_.Engineer()->Refresh();
 }
 
 void WindowFlowSide::ShowMessage(const Message& message) {

@@ -69,6 +69,35 @@ TEST(Application, TheWindowBelongsToItsDesktopEntry) {
   EXPECT_EQ(icon.availableSizes(), QList<QSize>{QSize(256, 256)});
 }
 
+TEST(Application, EngineerOptionShowsTheEngineerPageButtons) {
+  for (bool engineer : {false, true}) {
+    AppOptions options;
+    options.simulate = true;
+    options.engineer = engineer;
+    auto app = Application::Create(options);
+    ASSERT_TRUE(app.ok());
+    MainWindow& window = app.value()->Window();
+    for (int n = 1; n <= 4; ++n) {
+      const auto* button = window.findChild<QWidget*>(QStringLiteral("Btn_Engineer_%1").arg(n));
+      ASSERT_NE(button, nullptr);
+      EXPECT_EQ(button->isVisibleTo(button->parentWidget()), engineer) << n;
+      EXPECT_EQ(button->pos(), QPoint(10, 10));
+    }
+  }
+}
+
+TEST(AppOptions, EngineerIsAnOptionOfItsOwn) {
+  const char* argv[] = {"veltrax", "--engineer"};
+  std::ostringstream out, err;
+  const ParsedOptions parsed = ParseAppOptions(2, argv, out, err);
+  ASSERT_TRUE(parsed.options);
+  EXPECT_TRUE(parsed.options->engineer);
+  EXPECT_FALSE(parsed.options->simulate);
+  const char* help[] = {"veltrax", "--help"};
+  ParseAppOptions(2, help, out, err);
+  EXPECT_NE(out.str().find("--engineer"), std::string::npos);
+}
+
 TEST(AppOptions, SimulateWithAndWithoutStateFile) {
   struct Case {
     std::vector<std::string> args;
@@ -104,6 +133,7 @@ TEST(AppOptions, SimulateWithAndWithoutStateFile) {
     ASSERT_TRUE(parsed.options) << line << err.str();
     EXPECT_EQ(parsed.options->simulate, c.simulate);
     EXPECT_EQ(parsed.options->stateFile, c.stateFile);
+    EXPECT_FALSE(parsed.options->engineer);
   }
 }
 

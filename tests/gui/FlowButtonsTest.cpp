@@ -4,11 +4,11 @@
 #include <QLineEdit>
 #include <QStringListModel>
 #include <QTemporaryDir>
-#include <future>
 #include <algorithm>
 #include <fstream>
 
 #include "WindowFixture.h"
+#include "common/DeviceThreadHold.h"
 #include "gui/InputBlocker.h"
 #include "gui/WindowChrome.h"
 
@@ -107,35 +107,12 @@ TEST_F(FlowButtonsTest, LoadingWindowIsCentredOverTheWindowDuringTransfers) {
   EXPECT_FALSE(loading_.isVisible());
 }
 
-// Holds the device thread in a pause until released; releases at the
-// latest when it goes, so a failed check cannot leave the thread waiting.
-class DeviceThreadHold {
- public:
-  DeviceThreadHold(test::HookedClock& clock, int64_t atMs) : clock_(clock), released_(release_.get_future().share()) {
-    clock_.onPause = [this, atMs, released = released_] {
-      if (clock_.NowMs() >= atMs && !holding_.exchange(true)) released.wait();
-    };
-  }
-  ~DeviceThreadHold() { Release(); }
-  bool Holding() const { return holding_; }
-  void Release() {
-    if (!set_.exchange(true)) release_.set_value();
-  }
-
- private:
-  test::HookedClock& clock_;
-  std::promise<void> release_;
-  std::shared_future<void> released_;
-  std::atomic<bool> holding_ = false;
-  std::atomic<bool> set_ = false;
-};
-
 TEST_F(FlowButtonsTest, WindowPaintsAndTakesNoInputWhileAFlowRuns) {
   ConnectMouse();
   mouse_.ClearLog();
   {
     // Half a second into the write of Apply.
-    DeviceThreadHold hold(clock_, clock_.NowMs() + 110 + 500);
+    test::DeviceThreadHold hold(clock_, clock_.NowMs() + 110 + 500);
     ClickOnly("Btn_Apply_2");
     QTRY_VERIFY(hold.Holding());
     EXPECT_TRUE(window_->FlowRunning());

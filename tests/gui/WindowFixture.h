@@ -36,6 +36,14 @@ class RecordingDialogs final : public UserDialogs {
 
   void ShowMessage(const QString& text, const QString&) override { shown.push_back({text, false}); }
   void ShowPlainMessage(const QString& text) override { shown.push_back({text, true}); }
+  // The codes typed into the password dialog, one per time it opens;
+  // nothing: Cancel.
+  std::vector<std::optional<QString>> passwords;
+  int passwordsAsked = 0;
+  std::optional<QString> AskPassword() override {
+    const size_t turn = static_cast<size_t>(passwordsAsked++);
+    return turn < passwords.size() ? passwords[turn] : std::nullopt;
+  }
   std::optional<QString> PickSaveFile(const QString& filter) override { return Pick(filter); }
   std::optional<QString> PickOpenFile(const QString& filter) override { return Pick(filter); }
   std::optional<QColor> PickColor(const QColor& initial) override {
