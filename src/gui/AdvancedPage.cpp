@@ -27,15 +27,15 @@ AdvancedPage::AdvancedPage(MainWindow& window, QWidget* page, Skin& skin, std::u
       interval_(AddEdit(page, QStringLiteral("Edt_DelayTime1"))) {
   connect(shots_, &QLineEdit::textEdited, this, [this](const QString& text) {
     ShotsTyped(window_.State().controls, fireKey_, Std(text));
-    RefreshFireKeyEdits();
+    window_.ControlsEdited(this);
   });
   connect(shots_, &QLineEdit::editingFinished, this, [this] {
     ShotsLeft(window_.State().controls, fireKey_);
-    RefreshFireKeyEdits();
+    window_.ControlsEdited(this);
   });
   connect(interval_, &QLineEdit::textEdited, this, [this](const QString& text) {
     IntervalTyped(window_.State().controls, fireKey_, Std(text));
-    RefreshFireKeyEdits();
+    window_.ControlsEdited(this);
   });
 }
 

@@ -38,6 +38,9 @@ DpiRows::DpiRows(MainWindow& window, QWidget* page, Skin& skin) : QObject(page),
 
 EngineerControls& DpiRows::Controls() { return window_.State().controls; }
 
+// Every page shows the change, this one included.
+void DpiRows::Edited() { window_.ControlsEdited(this); }
+
 void DpiRows::Build(QWidget* page) {
   count_ = new QComboBox(page);
   count_->setObjectName(QStringLiteral("cbb_DPICount"));
@@ -45,14 +48,14 @@ void DpiRows::Build(QWidget* page) {
   count_->resize(kCountSize);
   connect(count_, &QComboBox::activated, this, [this](int index) {
     ChooseLevelCount(Controls(), index + kMinLevels);
-    Refresh();
+    Edited();
   });
   for (int n = 1; n <= kDpiLevels; ++n) {
     Row& row = rows_[n - 1];
     row.check = new ClickArea(QStringLiteral("Img_DPI%1").arg(n), page, true);
     connect(row.check, &ClickArea::Clicked, this, [this, n] {
       ChooseCurrentLevel(Controls(), n);
-      Refresh();
+      Edited();
     });
     row.label = new ClickArea(QStringLiteral("lbl_DPI%1").arg(n), page, true);
     row.label->resize(kLevelLabelSize);
@@ -61,7 +64,7 @@ void DpiRows::Build(QWidget* page) {
                                  QString(), kDpiSegments, page);
     connect(row.bar, &SegmentBarView::SegmentClicked, this, [this, n](int k) {
       ChooseLevelValue(Controls(), n, k - 1);
-      Refresh();
+      Edited();
     });
     row.value = new QLabel(page);
     row.value->setObjectName(QStringLiteral("lbl_DPI%1Value").arg(n));
@@ -75,7 +78,7 @@ void DpiRows::Build(QWidget* page) {
                                page);
   connect(aimBar_, &SegmentBarView::SegmentClicked, this, [this](int k) {
     const AimChoice choice = ChooseAimDpi(Controls(), window_.State().dataBuf, k - 1);
-    Refresh();
+    Edited();
     if (choice == AimChoice::NoAimKey) window_.ShowMessageText(QString::fromUtf8(kNoAimKeyMessage.data(),
                                                                                  kNoAimKeyMessage.size()));
   });
@@ -194,7 +197,7 @@ void DpiRows::RefreshRow(int level) {
 
 void DpiRows::LevelLabelClicked(int level) {
   if (countVisible_) return;
-  if (ClickLevelLabel(Controls(), level)) Refresh();
+  if (ClickLevelLabel(Controls(), level)) Edited();
 }
 
 void DpiRows::ColorClicked(int level) {
@@ -209,7 +212,7 @@ void DpiRows::ColorClicked(int level) {
   ChooseLevelRgb(Controls(), level,
                  {static_cast<uint8_t>(chosen->red()), static_cast<uint8_t>(chosen->green()),
                   static_cast<uint8_t>(chosen->blue())});
-  Refresh();
+  Edited();
 }
 
 void DpiRows::OpenColorChoice(int level) {
@@ -219,7 +222,7 @@ void DpiRows::OpenColorChoice(int level) {
       {window_.Text("Str522"), window_.Text("Str511"), window_.Text("Str512"), fontName_});
   connect(colorDialog_, &ColorChoiceDialog::Confirmed, this, [this](const ColorChoice& choice) {
     choice.Confirm(Controls());
-    Refresh();
+    Edited();
   });
   colorDialog_->show();
   colorDialog_->activateWindow();

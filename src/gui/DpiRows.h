@@ -56,6 +56,8 @@ class DpiRows : public QObject {
   void OpenColorChoice(int level);
   QString ValueText(int index) const;
   EngineerControls& Controls();
+  // After a user's change: every page shows it.
+  void Edited();
 
   MainWindow& window_;
   Skin& skin_;

@@ -40,6 +40,9 @@ LightPage::LightPage(MainWindow& window, QWidget* page, Skin& skin) : QObject(pa
 
 EngineerControls& LightPage::Controls() const { return window_.State().controls; }
 
+// Every page shows the change, this one included.
+void LightPage::Edited() { window_.ControlsEdited(this); }
+
 LightPage::Side LightPage::AddSide(QWidget* page, const QString& name, const std::string& key) {
   Side side;
   side.key = key;
@@ -73,20 +76,20 @@ void LightPage::Build(QWidget* page) {
     modes_[mode - 1] = AddSide(page, QStringLiteral("MCULEDMode%1").arg(mode), "MCULEDMode" + std::to_string(mode));
     connect(modes_[mode - 1].label, &ClickArea::Clicked, this, [this, mode] {
       ChooseCurrentMode(Controls(), mode);
-      Refresh();
+      Edited();
     });
   }
   step_ = new SegmentBarView(QStringLiteral("Bar_MCULEDStep"), QStringLiteral("Img_MCULEDStep_%1"),
                              QStringLiteral("lbl_MCULEDStep_%1"), kSpeedSegments, page);
   connect(step_, &SegmentBarView::SegmentClicked, this, [this](int k) {
     ClickSpeedSegment(Controls(), bars_, k);
-    Refresh();
+    Edited();
   });
   count_ = new SegmentBarView(QStringLiteral("Bar_MCULEDNum"), QStringLiteral("Img_MCULEDNum_%1"),
                               QStringLiteral("lbl_MCULEDNum_%1"), kLedCountSegments, page);
   connect(count_, &SegmentBarView::SegmentClicked, this, [this](int k) {
     ClickLedCountSegment(Controls(), bars_, k);
-    Refresh();
+    Edited();
   });
   for (int mode = 1; mode <= 2; ++mode) {
     keyModeColors_[mode - 1] = new ClickArea(QStringLiteral("IB_Mode%1Color").arg(mode), page, true);
@@ -201,7 +204,7 @@ void LightPage::Choose(PairKind kind, bool first) {
     case PairKind::KeyModeMemory: ChooseKeyModeMemory(c, first); break;
     case PairKind::Brightness: ChooseSide(c, OnOff::Brightness, first); break;
   }
-  Refresh();
+  Edited();
 }
 
 void LightPage::ShowSide(Side& side, bool chosen, bool shown) {
@@ -240,7 +243,7 @@ void LightPage::PickKeyModeColor(int mode) {
   ChooseKeyModeColor(Controls(), mode,
                      {static_cast<uint8_t>(chosen->red()), static_cast<uint8_t>(chosen->green()),
                       static_cast<uint8_t>(chosen->blue())});
-  Refresh();
+  Edited();
 }
 
 }  // namespace veltrax::gui

@@ -62,6 +62,8 @@ class LightPage : public QObject {
   void PlaceNotes(const SettingsPageLook& look);
   void PickKeyModeColor(int mode);
   EngineerControls& Controls() const;
+  // After a user's change: every page shows it.
+  void Edited();
 
   MainWindow& window_;
   Skin& skin_;

@@ -11,6 +11,7 @@
 #include <QStatusTipEvent>
 
 #include "gui/AdvancedPage.h"
+#include "gui/DpiRows.h"
 #include "gui/EngineerPage.h"
 #include "gui/Furniture.h"
 #include "gui/InputBlocker.h"
@@ -167,7 +168,19 @@ void MainWindow::ConnectChrome() {
   connect(engineer_, &EngineerPage::CloseClicked, this, &MainWindow::Btn_Exit_0Click);
   connect(engineer_, &EngineerPage::PageClicked, this, &MainWindow::PageButtonClick);
   connect(engineer_, &EngineerPage::KeyClicked, keyEditor_, &KeyPageEditor::EngineerKeyClick);
-  connect(this, &MainWindow::ControlsChanged, this, [this] {
+  connect(this, &MainWindow::ControlsChanged, this, [this](QObject* by) {
+    // A page's own edits keep what is being typed into it; the other pages
+    // take the controls anew, as after an image.
+    if (by == advanced_ || by == &advanced_->Dpi()) {
+      advanced_->Refresh();
+    } else {
+      advanced_->ShowImage();
+    }
+    if (by == light_) {
+      light_->Refresh();
+    } else {
+      light_->ShowImage();
+    }
     engineer_->Refresh();
     RefreshKeyLabels();
     keyEditor_->ShowOptionLines();

@@ -7,6 +7,8 @@
 #include <QTabWidget>
 
 #include "WindowFixture.h"
+#include "gui/ClickArea.h"
+#include "gui/LightPage.h"
 #include "gui/EngineerPage.h"
 #include "gui/KeyPageEditor.h"
 #include "gui/MenuPanelView.h"
@@ -251,6 +253,41 @@ TEST_F(EngineerPageTest, KeyPagesAndEngineerPageShowTheSameButtonsAndOptions) {
   EXPECT_EQ(Caption("btn_Key101"), "Left Key");
   ASSERT_EQ(dialogs_->shown.size(), 1u);
   EXPECT_EQ(dialogs_->shown[0].text, "Please keep a Left Key");
+}
+
+TEST_F(EngineerPageTest, EngineerAdvancedAndLightPagesShowOneState) {
+  Open();
+  auto picture = [&](const char* name) { return Find<ClickArea>(name)->PictureName(); };
+  auto clickOn = [&](const char* name) {
+    QWidget* widget = Find<QWidget>(name);
+    ASSERT_TRUE(widget->isVisibleTo(window_.get())) << name;
+    QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, widget->mapTo(window_.get(), widget->rect().center()));
+  };
+  // Edits here show on the other pages at once.
+  Press("rb_LEDOff");
+  EXPECT_EQ(picture("Img_LEDOff"), "RdS_E");
+  EXPECT_EQ(picture("Img_LEDOn"), "RdS_D");
+  Type("edt_MCULEDNum", "12");
+  EXPECT_EQ(window_->Light()->Bars().countSegment, 9);
+  Choose("cb_FireCount", 7);
+  EXPECT_EQ(Text("Edt_Repeat1"), "9");
+  Choose("cb_CPI2", 10);
+  EXPECT_EQ(Find<QLabel>("lbl_DPI2Value")->text(), "6400");
+
+  // Edits there show here, while this page is hidden.
+  window_->PageButtonClick(Page::Light);
+  clickOn("lbl_LEDOn");
+  EXPECT_TRUE(Checked("rb_LEDOn"));
+  EXPECT_FALSE(Checked("rb_LEDOff"));
+  clickOn("Img_MCULEDNum_1");
+  EXPECT_EQ(Text("edt_MCULEDNum"), "4");
+  window_->PageButtonClick(Page::Advanced);
+  Type("Edt_Repeat1", "5");
+  EXPECT_EQ(Current("cb_FireCount"), "5");
+  clickOn("Img_DPI2_9");
+  EXPECT_EQ(Current("cb_CPI2"), "4000");
+  Type("Edt_DelayTime1", "1x2");
+  EXPECT_EQ(Text("edt_FireTime"), "12");
 }
 
 TEST_F(EngineerPageTest, PageButtonsLeaveThePageAndItsButtonsRunTheFlows) {
