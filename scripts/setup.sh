@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Installs the Debian packages from packages.txt that are not installed yet.
+# Installs the Debian packages of a list (packages.txt unless another is
+# given) that are not installed yet.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+list=${1:-$here/packages.txt}
 
 missing=()
 while read -r pkg; do
   [[ -z "$pkg" || "$pkg" == \#* ]] && continue
   dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
-done < "$here/packages.txt"
+done < "$list"
 
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 

@@ -11,10 +11,10 @@ namespace veltrax::test {
 
 class TempFolder {
  public:
-  explicit TempFolder(const std::string& prefix) {
+  explicit TempFolder(const std::string& prefix,
+                      const std::filesystem::path& parent = std::filesystem::temp_directory_path()) {
     static std::atomic<int> serial{0};
-    path_ = std::filesystem::temp_directory_path() /
-            (prefix + "-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
+    path_ = parent / (prefix + "-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
     std::filesystem::create_directories(path_);
   }
   ~TempFolder() {
