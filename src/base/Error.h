@@ -27,7 +27,7 @@ struct Error {
 
 // A value or the reason why there is none.
 template <class T>
-class Result {
+class [[nodiscard]] Result {
  public:
   Result(T value) : state_(std::move(value)) {}
   Result(Error error) : state_(std::move(error)) {}

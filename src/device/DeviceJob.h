@@ -66,7 +66,7 @@ class DeviceRunner {
   // Runs job and the jobs its Finish returns; ended runs on this thread
   // after the last Finish, when the runner is free again. False, with
   // nothing run, while another flow runs.
-  virtual bool Start(std::unique_ptr<DeviceJob> job, std::function<void()> ended = {}) = 0;
+  [[nodiscard]] virtual bool Start(std::unique_ptr<DeviceJob> job, std::function<void()> ended = {}) = 0;
   virtual bool Busy() const = 0;
   // Asks a looping job to end its loop.
   virtual void RequestStop() = 0;

@@ -20,7 +20,7 @@ namespace veltrax {
 // and which data chunks cannot be trusted: those that got no 0xCC status,
 // and those that got it only after their request was sent again, as the
 // mouse may have carried out the first request and moved its position on.
-struct TransferResult {
+struct [[nodiscard]] TransferResult {
   bool accepted = false;
   int chunks = 0;
   std::vector<int> failedChunkIndexes;  // in increasing order
@@ -29,7 +29,7 @@ struct TransferResult {
   bool complete() const { return accepted && failedChunkIndexes.empty(); }
 };
 
-enum class GateOutcome {
+enum class [[nodiscard]] GateOutcome {
   BeginFailed,  // BeginTransactionCmd not acknowledged: nothing else was sent
   QueryFailed,  // StatusQueryCmd not acknowledged: nothing else was sent
   NoMarker,     // reply without the 0xAA marker: the transaction is left open
@@ -76,13 +76,13 @@ class DeviceLink {
   const std::array<uint8_t, 7>& ReplyStaging() const { return staging_; }
 
   // Single feature requests with the report buffer; fail at once with no device.
-  bool SetFeatureReport();
-  bool GetFeatureReport();
+  [[nodiscard]] bool SetFeatureReport();
+  [[nodiscard]] bool GetFeatureReport();
 
   // Generic exchange for commands 1, 2, 3, 4, 6 and 8: true on a 0xCC status.
-  bool SendCommand(Command code, uint8_t a = 0, uint8_t b = 0, uint8_t c = 0, uint8_t d = 0);
-  bool ReadDataChunk();
-  bool WriteDataChunk(std::span<const uint8_t, 6> data);
+  [[nodiscard]] bool SendCommand(Command code, uint8_t a = 0, uint8_t b = 0, uint8_t c = 0, uint8_t d = 0);
+  [[nodiscard]] bool ReadDataChunk();
+  [[nodiscard]] bool WriteDataChunk(std::span<const uint8_t, 6> data);
 
   // dest is filled with 0xFF up to lastIndex first.
   TransferResult ReadMemory(uint16_t address, uint16_t length, std::span<uint8_t> dest, int lastIndex);
@@ -95,7 +95,7 @@ class DeviceLink {
   TransferResult ReadMemoryChecked(uint16_t address, uint16_t length, std::span<uint8_t> dest, Loading loading);
 
   // Pressed-button mask of one fast status query; 0 with no device or no answer.
-  uint16_t PollButtons();
+  [[nodiscard]] uint16_t PollButtons();
 
   // Opens a transaction and checks marker, status flag and model. Device
   // discovery also clears the model code before the query.
@@ -104,11 +104,11 @@ class DeviceLink {
 
   // SystemReloadCmd, then EndTransactionCmd: closes a transaction the gate
   // or the key test opened. True when both were acknowledged.
-  bool CloseTransaction();
+  [[nodiscard]] bool CloseTransaction();
 
   // Searches every HID interface, keeps the last that matches the ids, the
   // release number and report length 8; versionNumber is written back.
-  bool OpenDevice(uint32_t vendorId, uint32_t productId, uint32_t& versionNumber);
+  [[nodiscard]] bool OpenDevice(uint32_t vendorId, uint32_t productId, uint32_t& versionNumber);
   // Interfaces with the served ids that the last OpenDevice could not open
   // or did not take, with why: each path once, each other release once.
   const std::vector<OpenProblem>& OpenProblems() const { return openProblems_; }
@@ -116,7 +116,7 @@ class DeviceLink {
   const std::string& DevicePath() const { return devicePath_; }
   // Whether the open interface still enumerates and the system still has
   // it; the mouse is sent nothing. False with no device.
-  bool StillPresent();
+  [[nodiscard]] bool StillPresent();
   // The system said the device is gone: a feature request failed and the
   // device was no longer there. Every exchange then fails at once. Stays
   // until the next successful OpenDevice.

@@ -34,7 +34,7 @@ class HidDevice {
   virtual bool Present() { return true; }
 };
 
-struct OpenResult {
+struct [[nodiscard]] OpenResult {
   std::unique_ptr<HidDevice> device;  // null when the open failed
   std::string error;                  // why it failed, in the system's words
   bool permissionDenied = false;      // it failed for want of the right to open it

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <cstdio>
 
 #include "gui/LoadingWindow.h"
 #include "gui/MainWindow.h"
@@ -43,6 +44,11 @@ Application::~Application() {
   // The window refers to the link, the link to the transport.
   window_.reset();
   loading_.reset();
+  if (SimulatedMouse* mouse = backend_->Simulated()) {
+    if (const Status saved = mouse->Save(); !saved) {
+      std::fprintf(stderr, "veltrax: the simulated mouse's memory was not kept: %s\n", saved.error().context.c_str());
+    }
+  }
 }
 
 void Application::Raise() {

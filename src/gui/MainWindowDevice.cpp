@@ -55,14 +55,14 @@ void MainWindow::StartFlow(DeviceFlow flow) {
   for (const FurnitureItem& item : FurnitureItems()) {
     if (item.flow == flow) chrome_->ShowPressed(QString::fromLatin1(item.base));
   }
-  flows_->Start(flow, [this, flow](const FlowResult& result) {
+  (void)flows_->Start(flow, [this, flow](const FlowResult& result) {
     if (flow == DeviceFlow::Confirm && result.deviceOpen) close();
-  });
+  });  // starts: no flow runs
 }
 
 void MainWindow::DevTimerTimer() {
   // A tick that arrives while a flow runs is dropped.
-  flows_->DevTimerTimer(*watch_);
+  (void)flows_->DevTimerTimer(*watch_);
 }
 
 }  // namespace veltrax::gui

@@ -10,7 +10,7 @@ enum class Page { ModeA, ModeB, Advanced, Light, Macro, Engineer };
 // page is page 6.
 int ContainerOf(Page page);
 
-enum class NavigationOutcome {
+enum class [[nodiscard]] NavigationOutcome {
   FindingDevice,  // no mouse open: show "Finding the device", stay
   Ignored,        // no-device state: the click does nothing
   Switched,

@@ -16,7 +16,7 @@ enum class DeviceFlow {
   LoadProfile,     // Btn_Load_1..4, Btn_Load_6
 };
 
-enum class ReadOutcome {
+enum class [[nodiscard]] ReadOutcome {
   NoAnswer,          // the transaction could not be opened
   NoMarker,          // the status reply lacked the identity marker
   IdentityRejected,  // served model with unexpected identity bytes (Str107)
@@ -26,7 +26,7 @@ enum class ReadOutcome {
   Read,              // the image is on the pages
 };
 
-enum class WriteOutcome {
+enum class [[nodiscard]] WriteOutcome {
   NoDevice,    // no mouse open (Str020)
   GateFailed,  // the mouse refused the transaction or is not served (Str109); nothing written
   Unverified,  // a write or read-back was refused, bytes were not read back, or still differ (Str109)
@@ -35,7 +35,7 @@ enum class WriteOutcome {
   Verified,    // the mouse holds the working image and closed the transaction
 };
 
-enum class ProfileOutcome {
+enum class [[nodiscard]] ProfileOutcome {
   NoDevice,    // Str020
   Cancelled,   // the file dialog was closed
   Refused,     // the file could not be read or written, or is no profile (Str102)
@@ -47,7 +47,7 @@ enum class ProfileOutcome {
 
 // How the last flow ended; the parts the flow did not reach keep their
 // first value.
-struct FlowResult {
+struct [[nodiscard]] FlowResult {
   bool deviceOpen = false;  // the mouse was open when the flow checked
   ReadOutcome read = ReadOutcome::NoAnswer;
   WriteOutcome write = WriteOutcome::NoDevice;

@@ -43,22 +43,22 @@ class ImageFlows final : public WatchListener {
   // pressed button (not for Read, Save and Load), then "Finding the device"
   // (Str020) without a mouse. done runs here at the flow's end. False when
   // another flow runs: this one is dropped.
-  bool Start(DeviceFlow flow, Done done = {});
+  [[nodiscard]] bool Start(DeviceFlow flow, Done done = {});
 
   // The flows themselves, without a button's prologue. Each returns false
   // when another flow runs.
-  bool ReadDevInfo();
+  [[nodiscard]] bool ReadDevInfo();
   // Reads the whole image inside the transaction ReadDevInfo opened, and ends it.
-  bool Btn_Read();
-  bool DownloadParameter();
+  [[nodiscard]] bool Btn_Read();
+  [[nodiscard]] bool DownloadParameter();
   // Restores default image 1, 2 or 3 (DefaultParameter1 to 3).
-  bool DefaultParameter(int n);
-  bool TLDefaultParameter();
-  bool MemoToDataBuf_OnClick();
+  [[nodiscard]] bool DefaultParameter(int n);
+  [[nodiscard]] bool TLDefaultParameter();
+  [[nodiscard]] bool MemoToDataBuf_OnClick();
 
   // One tick of DevTimer: the watch runs on the device thread; what it
   // found (the mouse's image, or the no-device state) is shown here.
-  bool DevTimerTimer(ConnectionWatch& watch);
+  [[nodiscard]] bool DevTimerTimer(ConnectionWatch& watch);
 
   // The no-device state and leaving it; no exchange.
   void InitNoDevice();

@@ -29,7 +29,7 @@ struct AcceptedIdentities {
 // once more with a fresh address command, as the mouse's read position
 // after a refused chunk cannot be trusted. A mouse that went away meanwhile
 // is dropped.
-struct ImageRead {
+struct [[nodiscard]] ImageRead {
   bool read = false;  // false: an address command was refused or a chunk failed again
   bool unplugged = false;
   DeviceImage image{};
@@ -39,7 +39,7 @@ ImageRead ReadImageAndEnd(DeviceLink& link);
 // ReadDevInfo's exchanges: identify the open mouse and, when it is
 // accepted, read its image. A mouse that is not a served model is dropped
 // (the handle closed, the ids kept); so is one that went away.
-struct IdentifyRead {
+struct [[nodiscard]] IdentifyRead {
   ReadOutcome outcome = ReadOutcome::NoAnswer;
   std::optional<std::array<uint8_t, 2>> identity;  // the bytes at 54 and 55, when read
   ImageRead image;                                 // when the identity was accepted

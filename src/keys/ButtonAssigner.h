@@ -33,7 +33,7 @@ std::optional<AssignTarget> PageLabelTarget(int label, KeyProfile onScreen);
 // btn_Key101..109 edit profile A, btn_Key201..209 profile B.
 std::optional<AssignTarget> EngineerButtonTarget(int buttonId);
 
-struct AssignOutcome {
+struct [[nodiscard]] AssignOutcome {
   bool accepted = false;    // false: refused by the Left Key rule
   std::string shownName;    // what the target shows now
   KeyFunctionCode code;     // what the button holds now

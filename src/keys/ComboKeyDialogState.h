@@ -23,7 +23,7 @@ struct HeldModifiers {
 };
 
 // What Confirm hands to the main window.
-struct ComboResult {
+struct [[nodiscard]] ComboResult {
   std::string text;      // the text field, "Ctrl+Shift+A"
   std::string codeText;  // "020304"
 };

@@ -15,7 +15,7 @@ namespace veltrax {
 
 constexpr uint16_t kMacroAreaStart = 0x100;
 
-enum class AreaImportOutcome {
+enum class [[nodiscard]] AreaImportOutcome {
   NoAnswer,   // the transaction could not be opened or the reply had no marker
   Rejected,   // not the served model: nothing written
   Refused,    // the mouse refused the write or some chunks of it

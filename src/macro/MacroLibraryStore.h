@@ -19,7 +19,7 @@ namespace veltrax {
 // What the name dialog was opened for.
 enum class PendingName { NewMacro, Rename };
 
-struct LibraryOutcome {
+struct [[nodiscard]] LibraryOutcome {
   bool changed = false;  // the library changed (and was saved unless message says otherwise)
   int line = -1;         // the line to select afterwards, -1 for none (also after a reload)
   std::string message;   // for the message dialog; empty when there is nothing to say

@@ -89,7 +89,7 @@ TEST_F(DeviceLinkTest, RefusedStatusEndsPollingAndResendsTheRequest) {
 TEST_F(DeviceLinkTest, RequestBytesFollowTheCommandLayout) {
   OpenInTransaction();
   std::array<uint8_t, 2> dest{};
-  link.ReadMemory(0x1A5, 2, dest, 1);
+  ASSERT_TRUE(link.ReadMemory(0x1A5, 2, dest, 1).accepted);
   const std::array<uint8_t, 8> address{4, 4, 0xA5, 0x01, 2, 0, 0, 0};
   EXPECT_EQ(mouse.Log().front().request, address);
   const std::array<uint8_t, 8> data{4, 5, 0, 0, 0, 0, 0, 0};
@@ -150,13 +150,13 @@ TEST_F(DeviceLinkTest, WholeImageReadAndWriteTakeTheirFixedPauses) {
 TEST_F(DeviceLinkTest, ShortLastWriteChunkRepeatsThePreviousStagingBytes) {
   OpenInTransaction();
   const std::vector<uint8_t> eight{1, 2, 3, 4, 5, 6, 7, 8};
-  link.WriteMemory(0x200, 8, eight);
+  ASSERT_TRUE(link.WriteMemory(0x200, 8, eight).accepted);
   const std::array<uint8_t, 8> last{4, 7, 7, 8, 3, 4, 5, 6};
   EXPECT_EQ(mouse.Log().back().request, last);
 
   mouse.ClearLog();
   const std::vector<uint8_t> two{9, 10};
-  link.WriteMemory(0x300, 2, two);
+  ASSERT_TRUE(link.WriteMemory(0x300, 2, two).accepted);
   const std::array<uint8_t, 8> single{4, 7, 9, 10, 0xFF, 0xFF, 0xFF, 0xFF};
   EXPECT_EQ(mouse.Log().back().request, single);
 }
@@ -248,14 +248,14 @@ TEST_F(DeviceLinkTest, ProgressHearsEveryChunkOfTheLoudTransfersOnly) {
   OpenInTransaction();
   link.SetProgress(&progress);
   std::vector<uint8_t> dest(14);
-  link.ReadMemory(0, 14, dest, 13);
+  ASSERT_TRUE(link.ReadMemory(0, 14, dest, 13).accepted);
   const std::vector<std::pair<int, int>> threeChunks{{1, 3}, {2, 3}, {3, 3}};
   EXPECT_EQ(progress.heard, threeChunks);
   progress.heard.clear();
-  link.WriteMemory(0, 14, dest);
+  ASSERT_TRUE(link.WriteMemory(0, 14, dest).accepted);
   EXPECT_EQ(progress.heard, threeChunks);
   progress.heard.clear();
-  link.ReadMemoryQuiet(0, 14, dest, 13);
+  ASSERT_TRUE(link.ReadMemoryQuiet(0, 14, dest, 13).accepted);
   EXPECT_TRUE(progress.heard.empty());
 }
 

@@ -31,7 +31,7 @@ TEST(Navigation, ModeAAndModeBShareThePageOfKeys) {
   EXPECT_EQ(ContainerOf(Page::Macro), 4);
   EXPECT_EQ(ContainerOf(Page::Engineer), 6);
   Navigation navigation;
-  navigation.Request(Page::Macro, true, false);
+  ASSERT_EQ(navigation.Request(Page::Macro, true, false), NavigationOutcome::Switched);
   navigation.Reset();
   EXPECT_EQ(navigation.CurrentPage(), Page::ModeA);
 }

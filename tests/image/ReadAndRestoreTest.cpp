@@ -151,7 +151,7 @@ TEST_F(FlowTest, TheSearchSaysWhyAMouseCannotBeUsed) {
     c.fault(mouse.Faults());
     host.messages.clear();
     ConnectionWatch watch(link, clock, flows);
-    flows.DevTimerTimer(watch);
+    ASSERT_TRUE(flows.DevTimerTimer(watch));
     EXPECT_FALSE(link.IsOpen()) << c.name;
     ASSERT_EQ(host.messages.size(), 1U) << c.name;
     EXPECT_EQ(host.messages[0].id, "Str100");

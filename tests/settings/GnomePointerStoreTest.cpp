@@ -52,7 +52,7 @@ TEST_F(GnomePointerStoreTest, MouseValuesLiveInTheDesktopsSchema) {
   settings.Refresh(*store);
   EXPECT_EQ(settings.SpeedStep(), 8);
 
-  settings.ClickDoubleClick(7, *store);
+  ASSERT_TRUE(settings.ClickDoubleClick(7, *store));
   EXPECT_EQ(g_settings_get_int(mouse, "double-click"), 480);
   g_settings_set_int(mouse, "double-click", 500);
   settings.Refresh(*store);
@@ -63,11 +63,11 @@ TEST_F(GnomePointerStoreTest, AccelerationIsTheAccelProfile) {
   PointerSettings settings;
   settings.Refresh(*store);
   EXPECT_TRUE(settings.AccelerationOn()) << "'default' reads as on";
-  settings.ToggleAcceleration(*store);
+  ASSERT_TRUE(settings.ToggleAcceleration(*store));
   gchar* profile = g_settings_get_string(mouse, "accel-profile");
   EXPECT_STREQ(profile, "flat");
   g_free(profile);
-  settings.ToggleAcceleration(*store);
+  ASSERT_TRUE(settings.ToggleAcceleration(*store));
   profile = g_settings_get_string(mouse, "accel-profile");
   EXPECT_STREQ(profile, "adaptive");
   g_free(profile);
@@ -76,7 +76,7 @@ TEST_F(GnomePointerStoreTest, AccelerationIsTheAccelProfile) {
 TEST_F(GnomePointerStoreTest, ScrollingStaysInTheSettingsFile) {
   PointerSettings settings;
   settings.Refresh(*store);
-  settings.ClickScroll(7, *store);
+  ASSERT_TRUE(settings.ClickScroll(7, *store));
   EXPECT_EQ(FilePointerStore(folder / kPointerSettingsFileName).Read(kScrollLines), 7);
   const auto bytes = ReadWholeFile(folder / kPointerSettingsFileName);
   ASSERT_TRUE(bytes);
@@ -89,7 +89,7 @@ TEST_F(GnomePointerStoreTest, WithoutTheSchemaEverythingIsInTheSettingsFile) {
   EXPECT_EQ(fileOnly->Where(PointerGroup::Mouse), (folder.path() / kPointerSettingsFileName).string());
   PointerSettings settings;
   settings.Refresh(*fileOnly);
-  settings.ClickSpeed(11, *fileOnly);
+  ASSERT_TRUE(settings.ClickSpeed(11, *fileOnly));
   EXPECT_DOUBLE_EQ(g_settings_get_double(mouse, "speed"), 0.0) << "the desktop is left alone";
 }
 

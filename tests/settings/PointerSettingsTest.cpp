@@ -83,18 +83,18 @@ TEST(PointerSettings, ClicksWriteTheTablesAndApplyAtOnce) {
   ASSERT_TRUE(settings.ClickSpeed(6, store));
   EXPECT_EQ(store.values["MouseSensitivity"], "10");
   EXPECT_EQ(store.values["DoubleClickSpeed"], "480") << "step 7 as the table says, not the 500 read";
-  settings.ClickDoubleClick(11, store);
-  settings.ClickScroll(9, store);
+  ASSERT_TRUE(settings.ClickDoubleClick(11, store));
+  ASSERT_TRUE(settings.ClickScroll(9, store));
   EXPECT_EQ(store.values["DoubleClickSpeed"], "200");
   EXPECT_EQ(store.values["WheelScrollLines"], "9");
   EXPECT_EQ(store.applies, 3);
 
-  settings.ToggleAcceleration(store);
+  ASSERT_TRUE(settings.ToggleAcceleration(store));
   EXPECT_TRUE(settings.AccelerationOn());
   EXPECT_EQ(store.values["MouseSpeed"], "1");
   EXPECT_EQ(store.values["MouseThreshold1"], "6");
   EXPECT_EQ(store.values["MouseThreshold2"], "10");
-  settings.ToggleAcceleration(store);
+  ASSERT_TRUE(settings.ToggleAcceleration(store));
   EXPECT_EQ(store.values["MouseSpeed"] + store.values["MouseThreshold1"] + store.values["MouseThreshold2"], "000");
 }
 
@@ -103,12 +103,12 @@ TEST(PointerSettings, OneScreenScrollingDisablesTheBarAndReturnsToItsLastStep) {
   store.values = {{"WheelScrollLines", "5"}};
   PointerSettings settings;
   settings.Refresh(store);
-  settings.ToggleOneScreen(store);
+  ASSERT_TRUE(settings.ToggleOneScreen(store));
   EXPECT_EQ(store.values["WheelScrollLines"], "-1");
   EXPECT_FALSE(settings.ScrollBarEnabled());
-  settings.ClickScroll(2, store);
+  ASSERT_TRUE(settings.ClickScroll(2, store));
   EXPECT_EQ(store.values["WheelScrollLines"], "-1") << "the disabled bar takes no click";
-  settings.ToggleOneScreen(store);
+  ASSERT_TRUE(settings.ToggleOneScreen(store));
   EXPECT_EQ(store.values["WheelScrollLines"], "5");
 
   // Switched on outside the program: the next apply keeps it on.
@@ -116,9 +116,9 @@ TEST(PointerSettings, OneScreenScrollingDisablesTheBarAndReturnsToItsLastStep) {
   settings.Refresh(store);
   EXPECT_TRUE(settings.OneScreen());
   EXPECT_EQ(settings.ScrollBarStep(), 1);
-  settings.ClickSpeed(4, store);
+  ASSERT_TRUE(settings.ClickSpeed(4, store));
   EXPECT_EQ(store.values["WheelScrollLines"], "-1");
-  settings.ToggleOneScreen(store);
+  ASSERT_TRUE(settings.ToggleOneScreen(store));
   EXPECT_EQ(store.values["WheelScrollLines"], "1");
 }
 
@@ -150,8 +150,8 @@ TEST(FilePointerStore, KeepsTheValuesInItsFileWithDesktopDefaults) {
   EXPECT_EQ(settings.ScrollBarStep(), 3);
   EXPECT_FALSE(std::filesystem::exists(file)) << "reading creates nothing";
 
-  settings.ClickSpeed(2, store);
-  settings.ToggleOneScreen(store);
+  ASSERT_TRUE(settings.ClickSpeed(2, store));
+  ASSERT_TRUE(settings.ToggleOneScreen(store));
   const auto bytes = ReadWholeFile(file);
   ASSERT_TRUE(bytes) << bytes.error().context;
   const std::string text(bytes.value().begin(), bytes.value().end());
@@ -166,7 +166,7 @@ TEST(FilePointerStore, KeepsTheValuesInItsFileWithDesktopDefaults) {
 
 TEST(FilePointerStore, AFolderThatCannotBeWrittenIsReported) {
   test::TempFolder folder("pointer-file");
-  WriteFileAtomically(folder / "plain", std::vector<uint8_t>{1});
+  ASSERT_TRUE(WriteFileAtomically(folder / "plain", std::vector<uint8_t>{1}));
   FilePointerStore store(folder / "plain" / "pointer.ini");
   store.Write(kScrollLines, 4);
   EXPECT_FALSE(store.Apply());

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "AppIcon.h"
@@ -57,11 +58,16 @@ bool WriteIcons(const QDir& resources) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QGuiApplication app(argc, argv);
+  constexpr const char* kUsage = "usage: skingen RESOURCES_DIR\n";
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
   if (argc != 2) {
-    std::fprintf(stderr, "usage: skingen RESOURCES_DIR\n");
+    std::fputs(kUsage, stderr);
     return 2;
   }
+  QGuiApplication app(argc, argv);
   const QDir resources(QString::fromLocal8Bit(argv[1]));
   if (!resources.mkpath("skin")) {
     std::fprintf(stderr, "skingen: cannot create %s/skin\n", argv[1]);

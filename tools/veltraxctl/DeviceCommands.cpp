@@ -84,7 +84,7 @@ int ButtonsCommand(Session& session, std::ostream& out, std::ostream& err) {
     return 1;
   }
   const uint16_t mask = link.PollButtons();
-  link.CloseTransaction();
+  (void)link.CloseTransaction();  // the mask is read; how the mouse took the end does not change it
   out << Hex(mask, 4);
   for (int bit = 0; bit < 16; ++bit) {
     if (mask & (1U << bit)) out << " " << bit;

@@ -37,6 +37,10 @@ struct FlowRun {
   FlowRun(Session& session, std::ostream& err);
   ~FlowRun();
 
+  // How a flow just started ended: the inline runner ran it whole. A flow
+  // that did not start reads as one that found no mouse.
+  FlowResult Ran(bool started) const { return started ? flows.LastResult() : FlowResult{}; }
+
   DeviceLink& link;
   CliSide side;
   FlowPages pages;

@@ -162,8 +162,7 @@ int ImageReadCommand(Session& session, const std::string& file, std::ostream& ou
   if (!session.OpenMouse(err)) return 1;
   FlowRun run(session, err);
   run.side.file = file;
-  run.flows.Start(DeviceFlow::SaveProfile);
-  const FlowResult& result = run.flows.LastResult();
+  const FlowResult result = run.Ran(run.flows.Start(DeviceFlow::SaveProfile));
   if (result.profile != ProfileOutcome::Saved) {
     if (result.profile == ProfileOutcome::ReadFailed) ExplainRead(result.read, err);
     err << "veltraxctl: " << file << " not written\n";
@@ -177,10 +176,10 @@ int WriteCommand(Session& session, const std::string& file, std::ostream& out, s
   if (!session.OpenMouse(err)) return 1;
   FlowRun run(session, err);
   run.side.file = file;
-  run.flows.Start(DeviceFlow::LoadProfile);
-  switch (run.flows.LastResult().profile) {
+  const FlowResult result = run.Ran(run.flows.Start(DeviceFlow::LoadProfile));
+  switch (result.profile) {
     case ProfileOutcome::Verified:
-    case ProfileOutcome::Unverified: return WriteResult(run.flows.LastResult().write, file, out, err);
+    case ProfileOutcome::Unverified: return WriteResult(result.write, file, out, err);
     default: return 1;
   }
 }
@@ -188,8 +187,7 @@ int WriteCommand(Session& session, const std::string& file, std::ostream& out, s
 int ResetCommand(Session& session, int n, std::ostream& out, std::ostream& err) {
   if (!session.OpenMouse(err)) return 1;
   FlowRun run(session, err);
-  run.flows.DefaultParameter(n);
-  return WriteResult(run.flows.LastResult().write, "default image " + std::to_string(n), out, err);
+  return WriteResult(run.Ran(run.flows.DefaultParameter(n)).write, "default image " + std::to_string(n), out, err);
 }
 
 int ShowCommand(Session& session, const std::string& file, bool json, int language, std::ostream& out,
@@ -198,8 +196,7 @@ int ShowCommand(Session& session, const std::string& file, bool json, int langua
   if (file.empty()) {
     if (!session.OpenMouse(err)) return 1;
     run = std::make_unique<FlowRun>(session, err);
-    run->flows.ReadDevInfo();
-    const ReadOutcome read = run->flows.LastResult().read;
+    const ReadOutcome read = run->Ran(run->flows.ReadDevInfo()).read;
     if (read != ReadOutcome::Read) {
       ExplainRead(read, err);
       return 1;

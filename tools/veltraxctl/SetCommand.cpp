@@ -65,8 +65,7 @@ int SetInFile(Session& session, const std::string& file, const std::vector<std::
 int SetOnMouse(Session& session, const std::vector<std::string>& edits, std::ostream& out, std::ostream& err) {
   if (!session.OpenMouse(err)) return 1;
   FlowRun run(session, err);
-  run.flows.ReadDevInfo();
-  const ReadOutcome read = run.flows.LastResult().read;
+  const ReadOutcome read = run.Ran(run.flows.ReadDevInfo()).read;
   if (read != ReadOutcome::Read) {
     ExplainRead(read, err);
     return 1;
@@ -76,8 +75,7 @@ int SetOnMouse(Session& session, const std::vector<std::string>& edits, std::ost
     err << "veltraxctl: note: the mouse's " << section << " failed its check; its built-in defaults go back\n";
   }
   if (!ApplyAll(state, edits, err)) return 1;
-  run.flows.DownloadParameter();
-  return WriteResult(run.flows.LastResult().write, Joined(edits), out, err);
+  return WriteResult(run.Ran(run.flows.DownloadParameter()).write, Joined(edits), out, err);
 }
 
 }  // namespace
