@@ -175,9 +175,9 @@ class FaultScheduleTest : public FlowTest {
         std::filesystem::remove(folder / "profile.bin");
         host.saveFile = file;
         if (s.flow == Flow::Read) {
-          flows.ReadDevInfo();
+          (void)flows.ReadDevInfo();  // judged by LastResult below
         } else {
-          flows.Start(DeviceFlow::SaveProfile);
+          (void)flows.Start(DeviceFlow::SaveProfile);
         }
         const FlowResult& result = flows.LastResult();
         if (result.read == ReadOutcome::Read && flows.State().workingImage != mouse.Memory()) {
@@ -203,9 +203,9 @@ class FaultScheduleTest : public FlowTest {
         if (s.flow == Flow::Write) {
           image = ImageToWrite(random);
           flows.State().workingImage = image;
-          flows.MemoToDataBuf_OnClick();
+          (void)flows.MemoToDataBuf_OnClick();  // judged by LastResult below
         } else {
-          flows.DefaultParameter(1 + static_cast<int>(random() % 3));
+          (void)flows.DefaultParameter(1 + static_cast<int>(random() % 3));
         }
         const WriteOutcome outcome = flows.LastResult().write;
         if (outcome == WriteOutcome::Verified && (mouse.Memory() != image || mouse.InTransaction())) {
