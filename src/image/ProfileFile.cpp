@@ -9,7 +9,8 @@ namespace veltrax {
 
 Result<DeviceImage> ParseProfile(std::span<const uint8_t> bytes) {
   if (bytes.size() != kImageSize) {
-    return Error{ErrorKind::BadFormat, "a profile is 2048 bytes, this file has " + std::to_string(bytes.size())};
+    return Error{ErrorKind::BadFormat,
+                 "a profile is 2048 bytes, this file holds " + std::to_string(bytes.size()) + " bytes"};
   }
   if (bytes[kTypeMarkerAddress] != kTypeMarker) return Error{ErrorKind::BadFormat, "no profile type marker"};
   DeviceImage image;

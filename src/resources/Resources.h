@@ -17,6 +17,9 @@ namespace veltrax {
 
 Result<std::vector<uint8_t>> ReadResource(std::string_view name);
 
+// The language of veltraxctl's messages: table lang1.
+inline constexpr int kEnglish = 1;
+
 // Table lang<language>, language 1 to 3; an empty table when it is missing.
 LanguageTable LoadLanguageTable(int language);
 

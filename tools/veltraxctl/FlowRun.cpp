@@ -10,7 +10,6 @@
 namespace veltrax::ctl {
 namespace {
 
-constexpr int kEnglish = 1;
 
 }  // namespace
 

@@ -1,4 +1,5 @@
 #include "KeyCommands.h"
+#include "ProfileArguments.h"
 
 #include <algorithm>
 #include <cctype>
@@ -126,28 +127,6 @@ Result<ComboResult> ParseCombination(std::string_view text) {
   return ComboResult{shown, CodeText({key_type::kCombination, modifiers, usage})};
 }
 
-Result<KeyProfile> ParseProfile(std::string_view text) {
-  if (SameText(text, "A")) return KeyProfile::ModeA;
-  if (SameText(text, "B")) return KeyProfile::ModeB;
-  return Error{ErrorKind::BadArgument, "the profile is A or B, not \"" + std::string(text) + "\""};
-}
-
-// A profile file: exactly one whole image, with the type marker.
-Result<DeviceImage> LoadProfileFile(const std::string& file, const TextTable& texts) {
-  auto bytes = ReadWholeFile(file, kImageSize);
-  if (!bytes) return bytes.error();
-  if (bytes.value().size() != kImageSize) {
-    return Error{ErrorKind::BadFormat, file + " holds " + std::to_string(bytes.value().size()) +
-                                           " bytes, a profile file " + std::to_string(kImageSize)};
-  }
-  if (bytes.value()[kTypeMarkerAddress] != kTypeMarker) {
-    return Error{ErrorKind::BadFormat, file + ": " + texts.Text("Str102")};
-  }
-  DeviceImage image;
-  std::copy(bytes.value().begin(), bytes.value().end(), image.begin());
-  return image;
-}
-
 DataBuf ProfileSectionOf(const DeviceImage& image) {
   DataBuf dataBuf;
   auto section = dataBuf.Bytes(kProfileSection);
@@ -204,23 +183,18 @@ int FunctionsCommand(int language, std::ostream& out) {
 
 int AssignCommand(const AssignRequest& request, std::ostream& out, std::ostream& err) {
   const LanguageTable texts = LoadLanguageTable(request.language);
-  auto profile = ParseProfile(request.profile);
+  auto profile = ParseKeyProfile(request.profile);
   auto target = profile ? PageLabelTarget(request.button, profile.value()) : std::nullopt;
   if (!profile || !target) {
     err << "veltraxctl: " << (profile ? "the button is 1 to 9" : profile.error().context) << "\n";
     return 2;
   }
-  auto image = LoadProfileFile(request.file, texts);
+  auto image = ReadEditableProfile(request.file);
   if (!image) {
     err << "veltraxctl: " << image.error().context << "\n";
     return 1;
   }
   DataBuf dataBuf = ProfileSectionOf(image.value());
-  if (!ChecksumValid(dataBuf.Bytes(kProfileSection))) {
-    err << "veltraxctl: the key profiles in " << request.file
-        << " fail their checksum; the window would show the built-in defaults instead\n";
-    return 1;
-  }
   ButtonCodeTexts codeTexts = CodeTextsOf(dataBuf);
   ButtonAssigner assigner(texts, dataBuf, codeTexts);
   auto outcome = Apply(assigner, *target, request.function, dataBuf, image.value(), texts);

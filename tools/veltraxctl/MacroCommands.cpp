@@ -1,4 +1,5 @@
 #include "MacroCommands.h"
+#include "ProfileArguments.h"
 
 #include <CLI/CLI.hpp>
 #include <cstdlib>
@@ -25,7 +26,6 @@
 namespace veltrax::ctl {
 namespace {
 
-constexpr int kEnglish = 1;
 constexpr int kUsageError = 2;
 // Macro files are read up to the largest of the program's file kinds, so
 // that a file of another kind given by mistake is still named as such.
@@ -273,23 +273,15 @@ int MacroImportAllCommand(const MacroArgs& args, std::ostream& out, std::ostream
 }
 
 int MacroBindCommand(const MacroArgs& args, std::ostream& out, std::ostream& err) {
-  const bool modeA = args.profile == "A" || args.profile == "a";
-  if (!modeA && args.profile != "B" && args.profile != "b") return Fail(err, "the profile is A or B", kUsageError);
+  auto profile = ParseKeyProfile(args.profile);
+  if (!profile) return Fail(err, profile.error().context, kUsageError);
   if (args.button < 1 || args.button > kButtonsPerProfile) return Fail(err, "the button is 1 to 9", kUsageError);
   auto store = OpenLibrary(args, err);
   if (!store) return 1;
   if (!ValidIndex(*store, args.index, err)) return 1;
   const LanguageTable texts = LoadLanguageTable(kEnglish);
-  auto image = ReadProfileFile(args.file);
-  if (!image) {
-    const bool notAProfile = image.error().kind == ErrorKind::BadFormat;
-    return Fail(err, image.error().context + (notAProfile ? " (" + texts.Text("Str102") + ")" : ""));
-  }
-
-  if (!ChecksumValid(std::span(image.value()).subspan(kProfileSection.address, kProfileSection.length))) {
-    return Fail(err, "the key profiles in " + args.file +
-                         " fail their checksum; the window would show the built-in defaults instead");
-  }
+  auto image = ReadEditableProfile(args.file);
+  if (!image) return Fail(err, image.error().context);
   ImageState state;
   state.workingImage = image.value();
   ImageToDataBuf(state);
@@ -297,7 +289,7 @@ int MacroBindCommand(const MacroArgs& args, std::ostream& out, std::ostream& err
   LibraryMacroSlots baseSlots(store->Library(), table, state.macroBuffer);
   ButtonCodeTexts codes = CodeTextsOf(state.dataBuf);
   ButtonAssigner assigner(texts, state.dataBuf, codes);
-  const AssignTarget target{modeA ? KeyProfile::ModeA : KeyProfile::ModeB, args.button, AssignSource::PageLabel};
+  const AssignTarget target{profile.value(), args.button, AssignSource::PageLabel};
   auto outcome = assigner.ChooseBaseMacro(target, args.index, baseSlots);
   if (!outcome) return Fail(err, "all seven base macro slots are used by other buttons; nothing changed");
   if (!outcome->accepted) return Fail(err, outcome->message + "; nothing changed");
@@ -307,7 +299,7 @@ int MacroBindCommand(const MacroArgs& args, std::ostream& out, std::ostream& err
   CopySectionToImage(state.dataBuf, kProfileSection, result);
   CopyMacroBufferToImage(state.macroBuffer, result);
   if (Status written = WriteFileAtomically(args.file, result); !written) return Fail(err, written.error().context);
-  out << "Mode " << (modeA ? "A" : "B") << " button " << args.button << ": " << outcome->shownName << " (base macro "
+  out << (profile.value() == KeyProfile::ModeA ? "Mode A" : "Mode B") << " button " << args.button << ": " << outcome->shownName << " (base macro "
       << (*BaseMacroSlotOf(outcome->code)) << ", " << CodeText(outcome->code) << ")\n";
   return 0;
 }
