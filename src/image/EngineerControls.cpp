@@ -33,7 +33,7 @@ EngineerControls::EngineerControls() {
   cb_CPIStep.items = Numbers(kMinLevels, kMaxLevels);
   for (Selector& s : cb_CPI) s.items = Texts(kDpiValueTable);
   for (Selector& s : cb_CPIColor) s.items = Texts(kNamedColorNames);
-  cb_MCULEDCurrentMode.items = Numbers(1, 7);
+  for (int mode = 1; mode <= 7; ++mode) cb_MCULEDCurrentMode.items.push_back("Mode " + std::to_string(mode));
   cb_KeyMode.items = {"Mode A", "Mode B"};
   cb_FireCount.items = Numbers(kMinShots, kMaxShots);
   cb_AIMKeyValue.items = Texts(kDpiValueTable);

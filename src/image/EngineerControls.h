@@ -77,7 +77,7 @@ struct EngineerControls {
   Selector cb_CurrentCPI;
   // LedModeByte 0x032
   RadioButton rb_NorLEDCPI;
-  Selector cb_MCULEDCurrentMode;  // items "1" to "7"
+  Selector cb_MCULEDCurrentMode;  // "Mode n" for an offered mode n, else "------"
   RadioButton rb_LEDOn, rb_LEDOff;
   Edit edt_MCULEDCrtStep;
   // 0x034: "Mode A", "Mode B"

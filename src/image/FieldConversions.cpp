@@ -190,6 +190,7 @@ void ShowParameterA(const DataBuf& buf, EngineerControls& c, PageViews& views) {
 
   const uint8_t mask = buf.At(kModeMask);
   for (int n = 1; n <= kDpiLevels; ++n) c.cb_Mode[n - 1].checked = Bit(mask, n);
+  TLRefreshMCULEDMode(c);
   views.LedModesChanged(c);
 
   c.edt_NorLEDStep.text = std::to_string(buf.At(kBreathRate));
@@ -271,6 +272,15 @@ bool HasAimKeyButton(const DataBuf& dataBuf) {
   bool found = false;
   ForEachAimKeyButton(dataBuf, [&](KeyProfile, int) { found = true; });
   return found;
+}
+
+void TLRefreshMCULEDMode(EngineerControls& controls) {
+  controls.cb_MCULEDCurrentMode.items.clear();
+  for (int mode = 1; mode <= kDpiLevels; ++mode) {
+    controls.cb_MCULEDCurrentMode.items.push_back(controls.cb_Mode[mode - 1].checked ? "Mode " + std::to_string(mode)
+                                                                                      : "------");
+  }
+  controls.cb_MCULEDCurrentMode.Select(0);
 }
 
 void cb_CPIStepChange(EngineerControls& controls, PageViews& views) {

@@ -34,6 +34,12 @@ void AIMKeyToDataBuf(const EngineerControls& controls, DataBuf& dataBuf);
 void TLRefreshAIMKey(const DataBuf& dataBuf, EngineerControls& controls);
 bool HasAimKeyButton(const DataBuf& dataBuf);
 
+// The MCU LED's current mode list from the modes offered: the caption of
+// mode n ("Mode n") where cb_Mode n is checked, "------" where it is not,
+// seven items whatever is offered (item index = mode - 1); item 0 is
+// selected. Run when an image is shown and when the modes offered change.
+void TLRefreshMCULEDMode(EngineerControls& controls);
+
 // The level count chosen on cb_CPIStep: rebuilds cb_CurrentCPI as "1" to the
 // count with the highest level current, shows the engineer controls of the
 // enabled levels only, sets LevelCount, and tells the page views.

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "image/FieldConversions.h"
 #include "settings/EditRules.h"
 
 namespace veltrax {
@@ -34,16 +35,6 @@ std::optional<int> RangeValue(const std::string& text, int low, int high) {
   const int value = DigitValue(text);
   if (value < low || value > high) return std::nullopt;
   return value;
-}
-
-// TLRefreshMCULEDMode: the current mode list has seven items whatever is
-// offered, so item index = mode - 1; the first item is selected.
-void RefreshModeList(EngineerControls& c) {
-  c.cb_MCULEDCurrentMode.items.clear();
-  for (int mode = 1; mode <= kLedModes; ++mode) {
-    c.cb_MCULEDCurrentMode.items.push_back(c.cb_Mode[mode - 1].checked ? "Mode " + std::to_string(mode) : "------");
-  }
-  c.cb_MCULEDCurrentMode.Select(0);
 }
 
 void SetEdits(ColorEdits& edits, const RgbColor& color) {
@@ -79,7 +70,7 @@ bool ModeOffered(const EngineerControls& c, int mode) { return ValidMode(mode) &
 void SetModeOffered(EngineerControls& c, int mode, bool offered) {
   if (!ValidMode(mode)) return;
   c.cb_Mode[mode - 1].checked = offered;
-  RefreshModeList(c);
+  TLRefreshMCULEDMode(c);
 }
 
 int CurrentMode(const EngineerControls& c) {

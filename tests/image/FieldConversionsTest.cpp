@@ -120,6 +120,19 @@ TEST_F(Shown, SensorCodesMapBothWays) {
   EXPECT_EQ((WrittenBack().At(0x000) >> 4) & 7, 0);
 }
 
+TEST_F(Shown, ModesOfferedBuildTheCurrentModeList) {
+  DeviceImage image = DefaultImage(1);
+  image[0x004] = 0xB7;  // modes 3 and 6 not offered
+  image[0x032] = 0x45;  // mode 5 current
+  image[0x033] = 0xBA;
+  StoreChecksum(std::span(image).subspan(0, 48));
+  Show(image);
+  EXPECT_EQ(c.cb_MCULEDCurrentMode.items, (std::vector<std::string>{"Mode 1", "Mode 2", "------", "Mode 4", "Mode 5",
+                                                                    "------", "Mode 7"}));
+  EXPECT_EQ(c.cb_MCULEDCurrentMode.itemIndex, 4);
+  EXPECT_EQ(WrittenBack().At(0x032), 0x45);
+}
+
 TEST_F(Shown, ForcedBitsAreForcedOnTheWayBack) {
   DeviceImage image = DefaultImage(1);
   image[0x004] = 0xFE;  // MCU LED with bit 0 clear
