@@ -134,6 +134,11 @@ void EngineerPage::BuildFrame() {
     if (b.row == kRowDefault) default_ = button;
   }
   default_->hide();  // shown only while engineer access is unlocked
+  result_ = new QLabel(QStringLiteral("\u2714"), this);
+  result_->setObjectName(QStringLiteral("Img_Result"));
+  result_->setGeometry(112, kButtonRowY, 24, 26);
+  result_->setStyleSheet(QStringLiteral("color: #27C4E0; font-size: 18px;"));
+  result_->hide();
 }
 
 void EngineerPage::BuildNavigation() {
@@ -172,6 +177,7 @@ void EngineerPage::Refresh() {
   for (size_t i = 0; i < names.size(); ++i) tab_.keys[i]->setText(FromUtf8(names[i]));
   parameters_->setTabVisible(1, access_.Unlocked());
   default_->setVisible(access_.Unlocked());
+  if (!access_.Unlocked()) result_->hide();
 }
 
 void EngineerPage::ApplyAccess() {

@@ -52,6 +52,10 @@ class EngineerPage : public QWidget {
   QPushButton* KeyButton(int id) const;
   // The Mode A (profile 0) or Mode B (1) key group.
   QWidget* KeyGroup(int profile) const { return tab_.keyGroups.at(static_cast<size_t>(profile)); }
+  // Img_Result beside Btn_Default: shown once a restore of the built-in
+  // defaults has reached the mouse.
+  void ShowResultMark(bool shown) { result_->setVisible(shown); }
+
   // A double-click on the banner (Img_Logo4).
   void Img_Logo4DblClick();
 
@@ -85,6 +89,7 @@ class EngineerPage : public QWidget {
   QWidget* engineerTab_ = nullptr;
   QLabel* content_ = nullptr;
   QPushButton* default_ = nullptr;
+  QLabel* result_ = nullptr;
 };
 
 }  // namespace veltrax::gui

@@ -39,7 +39,11 @@ void MainWindow::ConnectFlows() {
   connect(engineer_, &EngineerPage::WriteClicked, this, [this] { StartFlow(DeviceFlow::Apply); });
   connect(engineer_, &EngineerPage::SaveClicked, this, [this] { StartFlow(DeviceFlow::SaveProfile); });
   connect(engineer_, &EngineerPage::LoadClicked, this, [this] { StartFlow(DeviceFlow::LoadProfile); });
-  connect(engineer_, &EngineerPage::DefaultClicked, this, [this] { StartFlow(DeviceFlow::RestoreBuiltIn); });
+  connect(engineer_, &EngineerPage::DefaultClicked, this, [this] {
+    if (FlowRunning()) return;
+    engineer_->ShowResultMark(false);
+    StartFlow(DeviceFlow::RestoreBuiltIn);
+  });
 }
 
 bool MainWindow::FlowRunning() const { return runner_->Busy(); }
@@ -57,6 +61,8 @@ void MainWindow::StartFlow(DeviceFlow flow) {
   }
   (void)flows_->Start(flow, [this, flow](const FlowResult& result) {
     if (flow == DeviceFlow::Confirm && result.deviceOpen) close();
+    // The engineer page's mark: the mouse holds the built-in defaults.
+    if (flow == DeviceFlow::RestoreBuiltIn) engineer_->ShowResultMark(result.write == WriteOutcome::Verified);
   });  // starts: no flow runs
 }
 

@@ -290,6 +290,21 @@ TEST_F(EngineerPageTest, EngineerAdvancedAndLightPagesShowOneState) {
   EXPECT_EQ(Text("edt_FireTime"), "12");
 }
 
+TEST_F(EngineerPageTest, DefaultRestoresTheBuiltInSectionsAndMarksIt) {
+  ChangeMouse({{0x002, 6}});
+  Open();
+  dialogs_->passwords = {QString::fromLatin1(kEngineerAccessCode.data())};
+  for (int i = 0; i < 5; ++i) Page6().Img_Logo4DblClick();
+  EXPECT_FALSE(OnPage("Img_Result"));
+  Press("Btn_Default");
+  EXPECT_EQ(mouse_.Memory()[0x002], 4);
+  EXPECT_EQ(Current("cb_CPIStep"), "4");
+  EXPECT_TRUE(OnPage("Img_Result"));
+  Page6().Img_Logo4DblClick();  // locked again: the button and its mark go
+  EXPECT_FALSE(OnPage("Btn_Default"));
+  EXPECT_FALSE(OnPage("Img_Result"));
+}
+
 TEST_F(EngineerPageTest, PageButtonsLeaveThePageAndItsButtonsRunTheFlows) {
   Open();
   Press("Btn_Breath_6");
