@@ -20,8 +20,6 @@ namespace fs = std::filesystem;
 
 class FileIoTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-  }
   test::TempFolder folder{"veltrax-fileio"};
 };
 

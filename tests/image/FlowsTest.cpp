@@ -195,6 +195,26 @@ TEST_F(FlowTest, BytesThatWereNotReadBackAreNoVerification) {
   EXPECT_THAT(host.MessageIds(), ElementsAre("Str109"));
 }
 
+TEST_F(FlowTest, ReadBackThatLostAnAnswerIsReadAgainFromThere) {
+  Ready();
+  // The answer of read-back chunk 101 is lost; the mouse has moved on by one
+  // chunk, so everything after it comes one chunk early.
+  int transfer = 0;
+  host.onChunk = [&](int done, int total) {
+    if (transfer == 1 && done == 100) {
+      mouse.Faults().dropReplies = 1;
+      mouse.Faults().dropCommand = static_cast<uint8_t>(Command::ReadDataCmd);
+    }
+    if (done == total) ++transfer;
+  };
+  EXPECT_EQ(Ran(flows.DownloadParameter()).write, WriteOutcome::Verified);
+  EXPECT_EQ(mouse.Memory(), DefaultImage(1));
+  EXPECT_TRUE(host.messages.empty());
+  // The late chunk and the last, which the moved position left without
+  // bytes, are read again from the late one on; no byte is rewritten.
+  EXPECT_EQ(Sequence(), "1 3 6(0,2048) 7x342 4(0,2048) 5x347 4(600,1448) 5x242 8 2");
+}
+
 TEST_F(FlowTest, WriteCountsOnlyWhenTheMouseEndedTheTransaction) {
   for (uint8_t code : {8, 2}) {
     Ready();
