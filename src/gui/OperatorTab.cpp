@@ -174,9 +174,10 @@ void BuildSwitchGroups(EngineerForm& form, QWidget* sheet) {
   // The gun key's long press has no control: its bit goes back as the
   // image had it.
 
-  form.LabelFor(form.Combo(sheet, "cb_SensorOri", {x + 68, 386, w - 68, kRowHeight},
+  // Wide enough for the Chinese caption with its colon.
+  form.LabelFor(form.Combo(sheet, "cb_SensorOri", {x + 84, 386, w - 84, kRowHeight},
                            Member(&EngineerControls::cb_SensorOri), ChooseSensorOrientation, RowItems(kFirstSensor)),
-                "lbl_SensorOri", {x, 386, 66, kRowHeight}, kSensor);
+                "lbl_SensorOri", {x, 386, 82, kRowHeight}, kSensor);
   form.LabelFor(form.NumberEdit(sheet, "edt_VendorID", {x + 94, 416, 50, kRowHeight},
                                 Member(&EngineerControls::edt_VendorID), static_cast<int>(kByteEditLength),
                                 [](EngineerControls& c, std::string_view t) { IdentityCodeTyped(c.edt_VendorID, t); }),

@@ -48,6 +48,7 @@ TEST_F(ImageCommandsTest, NewSimulatedMouseShowsTheFactorySettings) {
   EXPECT_EQ(d["buttons"]["B"][8]["code"], "0600F0");
   EXPECT_EQ(d["fireKey"]["shots"], 3);
   EXPECT_EQ(d["fireKey"]["intervalMs"], 48);
+  EXPECT_EQ(d["fireKey"]["trigger"], "Left Key");
   EXPECT_EQ(d["keyMode"], "Mode A");
   EXPECT_EQ(d["keyModeMemory"], "Save");
   EXPECT_EQ(d["sensorOrientation"], "180°");
@@ -67,10 +68,13 @@ TEST_F(ImageCommandsTest, ShowOfADamagedFileNamesTheRepairedSections) {
   StoreChecksum(std::span(image).subspan(0, 48));
   image[0x041] = 0x0A;  // profile changed without its checksum
   image[0x0F8] = 0x01;
+  image[0x000] |= 0x02;  // fire on Fn + left key
+  StoreChecksum(std::span(image).subspan(0, 48));
   const nlohmann::json d = ShowJson(File("d.bin", image));
   EXPECT_TRUE(d["dpi"]["values"][1].is_null());
   EXPECT_EQ(d["repaired"], nlohmann::json({"ProfileSection", "FireKeySection"}));
   EXPECT_EQ(d["fireKey"]["intervalMs"], 100 * 8);
+  EXPECT_EQ(d["fireKey"]["trigger"], "Fn+Left Key");
 }
 
 // Real protocol pauses: one write here, the other flows are tested on virtual time.

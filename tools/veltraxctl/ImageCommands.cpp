@@ -95,7 +95,8 @@ nlohmann::json Describe(const ImageState& state, int language) {
       {"buttons", buttons},
       {"fireKey",
        {{"shots", shots > 0 ? nlohmann::json(shots) : nullptr},
-        {"intervalMs", state.dataBuf.At(0x0F8) * kIntervalUnitMs}}},
+        {"intervalMs", state.dataBuf.At(0x0F8) * kIntervalUnitMs},
+        {"trigger", c.rb_FireFnOn.checked ? "Fn+Left Key" : "Left Key"}}},
       {"keyMode", SelectedText(c.cb_KeyMode)},
       {"keyModeMemory", c.rb_Save.checked ? "Save" : "No Save"},
       {"keyModeSwitch",
@@ -126,7 +127,7 @@ void PrintText(const nlohmann::json& d, std::ostream& out) {
     }
   }
   out << "fire key:            " << OrNone(d["fireKey"]["shots"]) << " shots every " << d["fireKey"]["intervalMs"]
-      << " ms\n";
+      << " ms, on " << d["fireKey"]["trigger"].get<std::string>() << "\n";
   out << "key mode:            " << d["keyMode"].get<std::string>() << " ("
       << d["keyModeMemory"].get<std::string>() << ")\n";
   const nlohmann::json& sw = d["keyModeSwitch"];
