@@ -153,6 +153,15 @@ uint8_t UsageOfVirtualKey(int vk) {
 
 std::string KeyNameOfUsage(uint8_t usage) { return TheCatalogue().nameOfUsage[usage]; }
 
+std::optional<int> VirtualKeyOfUsage(uint8_t usage) {
+  if (usage == kNoUsage) return std::nullopt;
+  const Catalogue& c = TheCatalogue();
+  for (int vk = 0; vk < 256; ++vk) {
+    if (c.usageOfVk[vk] == usage) return vk;
+  }
+  return std::nullopt;
+}
+
 std::optional<uint8_t> UsageOfKeyName(std::string_view name) {
   if (name.empty()) return std::nullopt;  // the name of every usage no row gives
   const Catalogue& c = TheCatalogue();

@@ -21,6 +21,11 @@ uint8_t UsageOfVirtualKey(int vk);
 // have names of their own ("Left Ctrl" ... "Win"); empty when no row gives it.
 std::string KeyNameOfUsage(uint8_t usage);
 
+// The virtual key of the first row (lowest virtual key) whose usage is
+// `usage`, so that the modifier usages give the generic Ctrl, Shift and Alt
+// keys; nothing when no row has it.
+std::optional<int> VirtualKeyOfUsage(uint8_t usage);
+
 // The usage whose name (as KeyNameOfUsage gives it) or whose row name is
 // `name`, compared exactly; nullopt for a name without usage.
 std::optional<uint8_t> UsageOfKeyName(std::string_view name);

@@ -110,6 +110,12 @@ EditorOutcome MacroEditor::Commit(const MacroRowList& rows, std::vector<uint64_t
   return outcome;
 }
 
+EditorOutcome MacroEditor::ChangePlayMode(uint8_t mode) {
+  playMode_ = mode;
+  if (line_ < 0 || recorder_.Recording() || insertOpen_ || rows_.rows.empty()) return {};
+  return Commit(rows_, rowIds_, selectedRow_);
+}
+
 std::optional<EditRequest> MacroEditor::BeginEdit() {
   if (!HasRow() || recorder_.Recording()) return std::nullopt;
   const int type = RowTypeOf(rows_.rows[selectedRow_]);

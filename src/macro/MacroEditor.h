@@ -68,6 +68,11 @@ class MacroEditor {
   void SelectRow(int row);
   uint8_t PlayMode() const { return playMode_; }
   void SetPlayMode(uint8_t mode) { playMode_ = mode; }
+  // IB_ReleaseStopClick, IB_ReleaseContiueClick: the play mode of the next
+  // encoding. A stored macro shown takes it at once, so that the choice is
+  // not lost; rows a recording or the insert panel has pending take it
+  // when they are stored.
+  EditorOutcome ChangePlayMode(uint8_t mode);
   DelayMode PageDelayMode() const { return delays_.pageMode; }
   void SetPageDelayMode(DelayMode mode) { delays_.pageMode = mode; }
   // The default delay field's text, corrected as typed.

@@ -11,6 +11,31 @@ namespace {
 
 constexpr std::string_view kAlreadyExistsId = "Str106";
 
+// An export replaces an existing file only when it is of the kind written:
+// a profile chosen by mistake is not overwritten with a macro.
+Status MayReplace(const std::filesystem::path& target, Status (*check)(std::span<const uint8_t>)) {
+  auto bytes = ReadWholeFile(target, kLibraryFileSize);
+  if (!bytes) {
+    if (bytes.error().kind == ErrorKind::NotFound) return Success();
+    return Error{bytes.error().kind, bytes.error().context + "; it is left as it is"};
+  }
+  if (bytes.value().empty()) return Success();
+  if (Status kind = check(bytes.value()); !kind) {
+    return Error{ErrorKind::BadArgument,
+                 target.string() + " exists and is " + kind.error().context + "; it is left as it is"};
+  }
+  return Success();
+}
+
+Result<std::filesystem::path> Export(const std::filesystem::path& chosen, Status (*check)(std::span<const uint8_t>),
+                                     std::span<const uint8_t> bytes) {
+  const auto path = ExportTarget(chosen);
+  if (Status replace = MayReplace(path, check); !replace) return replace.error();
+  Status written = WriteFileAtomically(path, bytes);
+  if (!written) return written.error();
+  return path;
+}
+
 }  // namespace
 
 std::filesystem::path ExportTarget(const std::filesystem::path& chosen) { return WithBinExtension(chosen); }
@@ -126,17 +151,11 @@ Result<std::filesystem::path> MacroLibraryStore::ExportOne(int line, const std::
   if (line < 0 || line >= library_.Count()) {
     return Error{ErrorKind::BadArgument, "there is no macro " + std::to_string(line)};
   }
-  const auto path = ExportTarget(chosen);
-  Status written = WriteFileAtomically(path, library_.ExportOne(line));
-  if (!written) return written.error();
-  return path;
+  return Export(chosen, CheckMacroFile, library_.ExportOne(line));
 }
 
 Result<std::filesystem::path> MacroLibraryStore::ExportAll(const std::filesystem::path& chosen) const {
-  const auto path = ExportTarget(chosen);
-  Status written = WriteFileAtomically(path, library_.ToBytes());
-  if (!written) return written.error();
-  return path;
+  return Export(chosen, CheckLibraryFile, library_.ToBytes());
 }
 
 }  // namespace veltrax

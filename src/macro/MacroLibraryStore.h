@@ -61,7 +61,8 @@ class MacroLibraryStore {
   LibraryOutcome ImportOne(std::span<const uint8_t> file, const TextTable& texts);
   LibraryOutcome ImportAll(std::span<const uint8_t> file);
   // Export One and Export All write under the chosen name, with ".bin"
-  // appended when it lacks it; the result is the file written.
+  // appended when it lacks it; the result is the file written. An existing
+  // file is replaced only when it is of the kind written.
   Result<std::filesystem::path> ExportOne(int line, const std::filesystem::path& chosen) const;
   Result<std::filesystem::path> ExportAll(const std::filesystem::path& chosen) const;
 

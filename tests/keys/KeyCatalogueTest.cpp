@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <string>
 
 #include "keys/KeyCatalogue.h"
@@ -165,6 +166,25 @@ TEST(KeyCatalogueTest, NamesLeadBackToUsages) {
   EXPECT_EQ(UsageOfKeyName("None"), std::nullopt);
   EXPECT_EQ(UsageOfKeyName("a"), std::nullopt);
   EXPECT_EQ(UsageOfKeyName(""), std::nullopt);
+}
+
+TEST(KeyCatalogueTest, UsagesLeadToTheLowestVirtualKeyOfTheirRows) {
+  // The generic modifier keys come before their sided rows; the right-hand
+  // modifiers have sided rows only.
+  const std::pair<int, std::optional<int>> cases[] = {
+      {0x04, 0x41}, {0x27, 0x30}, {0x59, 0x61}, {0x62, 0x60}, {0xE0, 0x11}, {0xE1, 0x10}, {0xE2, 0x12},
+      {0xE4, 0xA3}, {0xE3, 0x5B}, {0xE7, 0x5C}, {0x28, 0x0D}, {0xC4, 0xAD}, {0x00, std::nullopt},
+      {0x64, std::nullopt},
+  };
+  for (const auto& [usage, vk] : cases) {
+    EXPECT_EQ(VirtualKeyOfUsage(static_cast<uint8_t>(usage)), vk) << "usage " << usage;
+  }
+  // Every usage a row has leads to a row with that usage.
+  for (int usage = 1; usage < 256; ++usage) {
+    if (auto vk = VirtualKeyOfUsage(static_cast<uint8_t>(usage))) {
+      EXPECT_EQ(UsageOfVirtualKey(*vk), usage);
+    }
+  }
 }
 
 }  // namespace

@@ -344,6 +344,23 @@ TEST_F(MacroEditorTest, AReleaseAtTheLimitEndsAWholeRecordingAndSavesIt) {
   EXPECT_EQ(Saved().size(), 220u);
 }
 
+TEST_F(MacroEditorTest, APlayModeChoiceIsStoredWithTheMacroShown) {
+  Show({A1, A0}, 0);
+  EXPECT_TRUE(editor_->ChangePlayMode(kReleaseForStop).changed);
+  EXPECT_EQ(store_->Library().Record(0).content[0], kReleaseForStop);
+  EXPECT_EQ(ReadWholeFile(folder_ / "VELTRAX-Macro.bin").value()[32], kReleaseForStop);
+  // With the insert panel open, the pending rows are not stored by it.
+  ASSERT_TRUE(editor_->OpenInsertPanel(0));
+  EXPECT_FALSE(editor_->ChangePlayMode(kReleaseForContinue).changed);
+  EXPECT_EQ(store_->Library().Record(0).content[0], kReleaseForStop);
+  // An empty macro has no play mode byte to store.
+  editor_->InsertCancel();
+  store_->Library().Record(0).content = {};
+  editor_->ShowMacro(0);
+  EXPECT_FALSE(editor_->ChangePlayMode(kReleaseForStop).changed);
+  EXPECT_EQ(store_->Library().Record(0).content, MacroContent{});
+}
+
 TEST(MacroLibraryStoreTest, ChangesThatCannotBeSavedAreReported) {
   MacroLibraryStore store(MacroLibrary{}, "/nonexistent-veltrax-folder/VELTRAX-Macro.bin");
   const MapTextTable texts{{{"Str106", "This macro already exists"}}};
@@ -371,6 +388,27 @@ TEST(MacroLibraryStoreTest, ImportsTakeOnlyFilesOfTheirKind) {
   EXPECT_FALSE(all.changed);
   EXPECT_THAT(all.message, ::testing::HasSubstr("not a macro library"));
   EXPECT_EQ(store.Library().ToBytes(), library.ToBytes());
+}
+
+TEST(MacroLibraryStoreTest, ExportsReplaceOnlyFilesOfTheirKind) {
+  char pattern[] = "/tmp/veltrax-export-XXXXXX";
+  ASSERT_NE(::mkdtemp(pattern), nullptr);
+  const std::filesystem::path folder = pattern;
+  MacroLibrary library;
+  ASSERT_EQ(library.AddNew("Keep"), LibraryRefusal::None);
+  MacroLibraryStore store(library, folder / "VELTRAX-Macro.bin");
+  const std::vector<uint8_t> profile(2048, 0x99);
+  ASSERT_TRUE(WriteFileAtomically(folder / "profile.bin", profile));
+  auto one = store.ExportOne(0, folder / "profile");
+  ASSERT_FALSE(one);
+  EXPECT_THAT(one.error().context, ::testing::HasSubstr("exists and is not a macro file"));
+  EXPECT_FALSE(store.ExportAll(folder / "profile.bin"));
+  EXPECT_EQ(ReadWholeFile(folder / "profile.bin").value(), profile);
+  // A file of the kind written is replaced.
+  ASSERT_TRUE(store.ExportOne(0, folder / "keep"));
+  ASSERT_TRUE(store.ExportOne(0, folder / "keep.bin"));
+  EXPECT_EQ(ReadWholeFile(folder / "keep.bin").value().size(), 256u);
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -86,17 +86,6 @@ std::optional<std::vector<uint8_t>> ReadInput(const std::string& file, Status (*
   return std::move(bytes).value();
 }
 
-// An export replaces an existing file only when it is of the kind written.
-bool MayReplace(const std::filesystem::path& target, Status (*check)(std::span<const uint8_t>), std::ostream& err) {
-  auto bytes = ReadWholeFile(target, kLargestKnownFile);
-  if (!bytes || bytes.value().empty()) return true;
-  if (Status kind = check(bytes.value()); !kind) {
-    Fail(err, target.string() + " exists and is " + kind.error().context + "; it is left as it is");
-    return false;
-  }
-  return true;
-}
-
 ButtonCodeTexts CodeTextsOf(const DataBuf& dataBuf) {
   ButtonCodeTexts codes;
   for (KeyProfile profile : {KeyProfile::ModeA, KeyProfile::ModeB}) {
@@ -231,7 +220,6 @@ int MacroExportCommand(const MacroArgs& args, std::ostream& out, std::ostream& e
   auto store = OpenLibrary(args, err);
   if (!store) return 1;
   if (!ValidIndex(*store, args.index, err)) return 1;
-  if (!MayReplace(ExportTarget(args.file), CheckMacroFile, err)) return 1;
   auto written = store->ExportOne(args.index, args.file);
   if (!written) return Fail(err, written.error().context);
   out << "wrote " << written.value().string() << "\n";
@@ -241,7 +229,6 @@ int MacroExportCommand(const MacroArgs& args, std::ostream& out, std::ostream& e
 int MacroExportAllCommand(const MacroArgs& args, std::ostream& out, std::ostream& err) {
   auto store = OpenLibrary(args, err);
   if (!store) return 1;
-  if (!MayReplace(ExportTarget(args.file), CheckLibraryFile, err)) return 1;
   auto written = store->ExportAll(args.file);
   if (!written) return Fail(err, written.error().context);
   out << "wrote " << written.value().string() << "\n";
