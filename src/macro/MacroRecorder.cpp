@@ -251,6 +251,9 @@ KeyOutcome MacroRecorder::KeyboardHook1Receive(int virtualKey, KeyEventType type
   {
     std::lock_guard lock(mutex_);
     if (!recording_) return KeyOutcome::Ignored;
+    // Button events noted before this key come first, whether or not the
+    // worker has got to them yet.
+    ProcessMouseFlags();
     AddHeaderIfEmpty();
     const int cost = delays_.pageMode == DelayMode::None || delays_.insertMode == DelayMode::None ? 4 : 10;
     if (type == KeyEventType::Repeated) {

@@ -132,7 +132,8 @@ class MacroRecorder {
   bool LimitReached() const;
   void ClearLimit();
 
-  // KeyboardHook1Receive.
+  // KeyboardHook1Receive. Button events noted before it are turned into
+  // rows first, so the rows keep the order in which things happened.
   KeyOutcome KeyboardHook1Receive(int virtualKey, KeyEventType type);
   // MouseHookProc: notes a button message; xButton is the high word of the
   // mouse data (1 first extra button, 2 second). Left-button messages are

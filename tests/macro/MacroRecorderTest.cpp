@@ -268,6 +268,16 @@ TEST_F(MacroRecorderTest, LeftClicksOnARecordingButtonAreNotRecorded) {
   EXPECT_THAT(Rows(), ElementsAre("1 RightKey CODE:00A2", "2 RightKey CODE:0022"));  // released at Stop
 }
 
+TEST_F(MacroRecorderTest, AKeyAfterAClickComesAfterTheClicksRows) {
+  Start(DelayMode::None);
+  // Noted, and the key follows before the worker may have looked.
+  recorder_.MouseHookProc(mouse_message::kRightDown);
+  recorder_.MouseHookProc(mouse_message::kRightUp);
+  Stroke(kA);
+  recorder_.Stop();
+  EXPECT_THAT(Rows(), ElementsAre("1 RightKey CODE:00A2", "2 RightKey CODE:0022", A1, A0));
+}
+
 TEST_F(MacroRecorderTest, InsertRecordingsPlaceRowsBeforeOrAfterTheSelectedRow) {
   const std::vector<std::string> macro = {"0 8", B1, "0 8", B0, XRow(1)};
   RecorderDelays delays;
