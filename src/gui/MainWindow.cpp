@@ -19,6 +19,7 @@
 #include "gui/LightPage.h"
 #include "gui/PointerPanel.h"
 #include "gui/LoadingWindow.h"
+#include "gui/MacroPage.h"
 #include "gui/SkinnedPage.h"
 #include "gui/UserDialogs.h"
 #include "gui/WindowChrome.h"
@@ -86,6 +87,7 @@ void MainWindow::FormCreate() {
   chrome_->PlaceWebButton(options_, baseSize_);
   chrome_->SetRollingEnabled(options_.RollingCaptions());
   OpenMacroLibrary();
+  macroPage_ = new MacroPage(*this);
 
   engineer_->SetCaptions(EngineerCaptionColumnForLocale(QLocale::system().name().toStdString()));
 
@@ -253,10 +255,15 @@ void MainWindow::LockPages() {
   // dialog go.
   HideAllMenu();
   keyEditor_->CloseDialog();
+  // A recording ends with the input it records: a whole one is stored.
+  if (macroPage_) macroPage_->EndRecording();
   for (SkinnedPage* page : pages_) page->SetLocked(true);
 }
 
-void MainWindow::HideAllMenu() { keyEditor_->HideAllMenu(); }
+void MainWindow::HideAllMenu() {
+  keyEditor_->HideAllMenu();
+  if (macroPage_) macroPage_->CloseContextPanels();
+}
 
 void MainWindow::UnlockPages() {
   for (SkinnedPage* page : pages_) page->SetLocked(false);
@@ -394,6 +401,7 @@ void MainWindow::ApplyLanguageTexts() {
   // The key buttons of the engineer page name their functions in the
   // language; its captions stay in the caption table's column.
   if (flows_) engineer_->Refresh();
+  if (macroPage_) macroPage_->ApplyLanguage(layout_, fontName_, texts_);
 }
 
 void MainWindow::RetranslateKeyLabels(const LanguageTable& next) {

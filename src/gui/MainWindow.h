@@ -31,6 +31,7 @@ class InputBlocker;
 class KeyPageEditor;
 class LightPage;
 class LoadingWindow;
+class MacroPage;
 class SkinnedPage;
 class FlowRunner;
 class UserDialogs;
@@ -91,6 +92,7 @@ class MainWindow : public QWidget {
   const QString& FontName() const { return fontName_; }
   Skin& Pictures() { return skin_; }
   KeyPageEditor& KeyEditor() { return *keyEditor_; }
+  MacroPage& Macros() { return *macroPage_; }
 
   // Page, language and window buttons (any copy).
   void PageButtonClick(Page page);
@@ -116,7 +118,8 @@ class MainWindow : public QWidget {
   void RefreshVisiblePage();
   // The key labels from the key profile of the current page.
   void RefreshKeyLabels();
-  // Closes the function menus (a page switch, a click elsewhere, a flow).
+  // Closes the function menus and the macro page's context panels (a page
+  // switch, a click elsewhere, a flow).
   void HideAllMenu();
   // The Advanced and Light pages show the image that was just shown.
   void ShowSettingsImage();
@@ -172,6 +175,7 @@ class MainWindow : public QWidget {
   WindowDragger* dragger_ = nullptr;
   InputBlocker* blocker_ = nullptr;
   KeyPageEditor* keyEditor_ = nullptr;
+  MacroPage* macroPage_ = nullptr;
   LoadingWindow* loading_ = nullptr;
   std::unique_ptr<UserDialogs> dialogs_;
   std::unique_ptr<WindowFlowSide> flowSide_;

@@ -50,7 +50,10 @@ void SkinButton::paintEvent(QPaintEvent*) {
     painter.drawRect(rect().adjusted(2, 2, -3, -3));
   }
   if (caption_.isEmpty()) return;
-  painter.setPen(textColor_);
+  QColor pen = textColor_;
+  // A button that cannot be used now says so by its faded caption.
+  if (!isEnabled()) pen.setAlpha(110);
+  painter.setPen(pen);
   painter.setFont(font());
   const QRect label(insetLeft_, 0, width() - insetLeft_ - insetRight_, height());
   painter.setClipRect(label);

@@ -26,10 +26,13 @@ std::optional<QString> WidgetDialogs::AskPassword() {
 }
 
 std::optional<QString> WidgetDialogs::PickSaveFile(const QString& filter) {
-  // The dialog asks before an existing file is replaced.
-  const QString path = QFileDialog::getSaveFileName(parent_, QString(), QString(), filter);
-  if (path.isEmpty()) return std::nullopt;
-  return path;
+  // The program's files end in ".bin": the dialog adds it to a name without
+  // it, so that it asks before the file really written is replaced.
+  QFileDialog dialog(parent_, QString(), QString(), filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("bin"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front();
 }
 
 std::optional<QString> WidgetDialogs::PickOpenFile(const QString& filter) {

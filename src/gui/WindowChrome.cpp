@@ -230,6 +230,10 @@ void WindowChrome::RestartRolling(SkinButton* button) {
   if (button->isEnabled()) labelRun_.start();
 }
 
+void WindowChrome::EndRolling(SkinButton* button) {
+  if (button == hovered_) StopRolling();
+}
+
 void WindowChrome::StopRolling() {
   labelRun_.stop();
   if (hovered_) hovered_->SetCaption(rolling_.Original());

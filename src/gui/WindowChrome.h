@@ -62,8 +62,11 @@ class WindowChrome : public QObject {
   void SetRollingEnabled(bool enabled) { rollingEnabled_ = enabled; }
   // Web hover pictures change only while a mouse is connected.
   void SetDeviceConnected(std::function<bool()> connected) { deviceConnected_ = std::move(connected); }
-  // Restarts the rolling caption on a button (after a language switch).
+  // Restarts the rolling caption on a button (after a language switch, or a
+  // page's own button entered).
   void RestartRolling(SkinButton* button);
+  // A page's own button left: its caption stops rolling and is whole again.
+  void EndRolling(SkinButton* button);
   const RollingCaption& Rolling() const { return rolling_; }
   QTimer& LabelRun() { return labelRun_; }
   // Every 200 ms while a button is hovered: one step of its caption.

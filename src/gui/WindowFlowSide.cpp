@@ -4,6 +4,7 @@
 #include "gui/EngineerPage.h"
 #include "gui/KeyPageEditor.h"
 #include "gui/PointerPanel.h"
+#include "gui/MacroPage.h"
 #include "gui/MainWindow.h"
 #include "gui/UserDialogs.h"
 
@@ -45,6 +46,7 @@ void WindowFlowSide::Receive(const ImageState&, PagesChange change) {
       window_.ShowFirstPage();
       if (window_.CurrentPage() == Page::ModeA) window_.RefreshKeyLabels();
       window_.Advanced()->Pointer().RefreshPointerSettings();
+      window_.Macros().RefreshPCMacroName();
       break;
     case PagesChange::Identity:
     case PagesChange::Loaded:

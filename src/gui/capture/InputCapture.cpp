@@ -7,7 +7,9 @@ namespace veltrax::gui {
 
 std::unique_ptr<InputCapture> MakeInputCapture(QObject* uiThread) {
   if (auto desktop = XInputCapture::Open(uiThread)) return desktop;
-  return std::make_unique<WindowCapture>();
+  return MakeWindowCapture();
 }
+
+std::unique_ptr<InputCapture> MakeWindowCapture() { return std::make_unique<WindowCapture>(); }
 
 }  // namespace veltrax::gui

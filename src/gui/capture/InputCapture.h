@@ -36,5 +36,7 @@ class InputCapture {
 // window's own events. Keys are handed to the user-interface thread through
 // `uiThread`.
 std::unique_ptr<InputCapture> MakeInputCapture(QObject* uiThread);
+// The window's own events only.
+std::unique_ptr<InputCapture> MakeWindowCapture();
 
 }  // namespace veltrax::gui
