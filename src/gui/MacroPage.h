@@ -116,8 +116,11 @@ class MacroPage : public QObject {
   void FinishInsertRecording();
   void ShowInsertRecording(bool recording);
   void RefreshRecordedRows();
+  void ShowRecordingEnded(bool whole, const EditorOutcome& outcome);
+  bool EndIfFull();
   bool AimedAtRecordButton(int virtualKey) const;
   void SayCaptureIsWindowOnly();
+  void ShowHint();
 
   MainWindow& window_;
   Clock clock_;
@@ -126,6 +129,7 @@ class MacroPage : public QObject {
   std::unique_ptr<InputCapture> capture_;
   bool capturing_ = false;
   bool toldWindowOnly_ = false;
+  QString recordingNote_;
   KeyDownCounter downCounter_;
   std::set<int> keysDown_;  // pressed since the capture began
   QTimer rowRefresh_;

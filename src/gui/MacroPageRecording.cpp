@@ -25,6 +25,7 @@ constexpr int kSpaceKey = 0x20;
 constexpr const char* kWindowOnly =
     "Recording takes only the keys and clicks made in this window: this desktop does not let a program see the "
     "input of others.";
+constexpr const char* kMacroFull = "The macro is full (221 bytes): the recording has ended with what it holds.";
 
 }  // namespace
 
@@ -42,6 +43,8 @@ bool MacroPage::StartCapture() {
   }
   if (capturing_ && !capture_->SystemWide()) SayCaptureIsWindowOnly();
   shownRecording_ = {};
+  recordingNote_.clear();
+  ShowHint();
   rowRefresh_.start();
   return capturing_;
 }
@@ -55,7 +58,16 @@ void MacroPage::StopCapture() {
 void MacroPage::SayCaptureIsWindowOnly() {
   if (toldWindowOnly_) return;
   toldWindowOnly_ = true;
-  view_->Hint()->setText(QString::fromLatin1(kWindowOnly));
+  ShowHint();
+}
+
+// The hint line: that recording sees only this window, once that is known,
+// and what ended the last recording.
+void MacroPage::ShowHint() {
+  QStringList lines;
+  if (toldWindowOnly_) lines.append(QString::fromLatin1(kWindowOnly));
+  if (!recordingNote_.isEmpty()) lines.append(recordingNote_);
+  view_->Hint()->setText(lines.join(QStringLiteral("\n\n")));
 }
 
 void MacroPage::Btn_StartClick() {
@@ -140,10 +152,15 @@ void MacroPage::KeyboardHook1Receive(int virtualKey, bool down) {
   const KeyDownCounter::Event event = downCounter_.OnKeyMessage(down);
   const EditorOutcome outcome = editor_.KeyboardHook1Receive(virtualKey, event.type);
   if (recorder.Recording()) {
-    RefreshRecordedRows();
+    if (!EndIfFull()) RefreshRecordedRows();
     return;
   }
   // A release at the limit ended the recording.
+  ShowRecordingEnded(whole, outcome);
+}
+
+// The recording ended by itself: the page shows it stopped.
+void MacroPage::ShowRecordingEnded(bool whole, const EditorOutcome& outcome) {
   StopCapture();
   if (whole) {
     window_.Chrome().SetButtonCaption(view_->StartButton(), window_.Text("Str400"));
@@ -155,6 +172,18 @@ void MacroPage::KeyboardHook1Receive(int virtualKey, bool down) {
   if (!outcome.message.empty()) window_.ShowMessageText(FromUtf8Text(outcome.message));
 }
 
+// A press that did not fit the macro ends the recording, and the hint
+// line says why.
+bool MacroPage::EndIfFull() {
+  const bool whole = !editor_.Recorder().Inserting();
+  const std::optional<EditorOutcome> ended = editor_.EndIfFull();
+  if (!ended) return false;
+  recordingNote_ = QString::fromLatin1(kMacroFull);
+  ShowHint();
+  ShowRecordingEnded(whole, *ended);
+  return true;
+}
+
 void MacroPage::MouseHookProc(uint32_t message, int xButton) {
   if (capturing_) editor_.Recorder().MouseHookProc(message, xButton);
 }
@@ -162,7 +191,7 @@ void MacroPage::MouseHookProc(uint32_t message, int xButton) {
 // The rows a recording has made so far; the worker adds mouse rows at any
 // time, so the list looks every few milliseconds.
 void MacroPage::RefreshRecordedRows() {
-  if (!editor_.Recorder().Recording()) return;
+  if (!editor_.Recorder().Recording() || EndIfFull()) return;
   RecordedRows now = editor_.Recorder().Rows();
   if (now.rows == shownRecording_.rows && now.selected == shownRecording_.selected) return;
   shownRecording_ = std::move(now);

@@ -306,6 +306,15 @@ void MacroEditor::StopInsertRecording() {
   TakeRecordedRows();
 }
 
+std::optional<EditorOutcome> MacroEditor::EndIfFull() {
+  if (!recorder_.Recording() || !recorder_.LimitReached()) return std::nullopt;
+  if (recorder_.Inserting()) {
+    StopInsertRecording();
+    return EditorOutcome{};
+  }
+  return StopRecording();
+}
+
 EditorOutcome MacroEditor::KeyboardHook1Receive(int virtualKey, KeyEventType type) {
   const bool whole = recorder_.Recording() && !recorder_.Inserting();
   if (recorder_.KeyboardHook1Receive(virtualKey, type) != KeyOutcome::RecordingDone) return {};

@@ -108,6 +108,11 @@ class MacroEditor {
   void StopInsertRecording();
   // KeyboardHook1Receive; a release at the limit ends the recording here.
   EditorOutcome KeyboardHook1Receive(int virtualKey, KeyEventType type);
+  // A recording whose budget is used up (a key or button press did not
+  // fit) records nothing more, so it ends: a whole recording is stored, the
+  // rows of an insert recording wait for OK. Nothing when no recording
+  // ended.
+  std::optional<EditorOutcome> EndIfFull();
   MacroRecorder& Recorder() { return recorder_; }
 
  private:

@@ -344,6 +344,43 @@ TEST_F(MacroEditorTest, AReleaseAtTheLimitEndsAWholeRecordingAndSavesIt) {
   EXPECT_EQ(Saved().size(), 220u);
 }
 
+TEST_F(MacroEditorTest, ARecordingWhoseBudgetIsUsedUpEndsAndIsStored) {
+  editor_->ShowMacro(0);
+  editor_->SetPageDelayMode(DelayMode::None);
+  ASSERT_TRUE(editor_->StartRecording());
+  for (int i = 0; i < 55; ++i) {
+    editor_->KeyboardHook1Receive('A', KeyEventType::Pressed);
+    editor_->KeyboardHook1Receive('A', KeyEventType::Released);
+  }
+  EXPECT_FALSE(editor_->EndIfFull());  // full, but nothing was refused yet
+  editor_->KeyboardHook1Receive('B', KeyEventType::Pressed);
+  const std::optional<EditorOutcome> ended = editor_->EndIfFull();
+  ASSERT_TRUE(ended);
+  EXPECT_TRUE(ended->changed);
+  EXPECT_FALSE(editor_->Recorder().Recording());
+  EXPECT_EQ(Saved().size(), 220u);
+  EXPECT_FALSE(editor_->EndIfFull());
+
+  // An insert recording keeps its rows for OK.
+  Show({A1, A0}, 1);
+  editor_->OpenInsertPanel(0);
+  editor_->SetInsertType(InsertType::KeyBack);
+  editor_->Fields().delayMode = DelayMode::None;
+  ASSERT_TRUE(editor_->StartInsertRecording());
+  while (!editor_->Recorder().LimitReached()) {
+    editor_->KeyboardHook1Receive('B', KeyEventType::Pressed);
+    editor_->KeyboardHook1Receive('B', KeyEventType::Released);
+  }
+  const std::optional<EditorOutcome> insertEnded = editor_->EndIfFull();
+  ASSERT_TRUE(insertEnded);
+  EXPECT_FALSE(insertEnded->changed);
+  EXPECT_FALSE(editor_->Recorder().Recording());
+  EXPECT_THAT(Stored(), ElementsAre(0x82, 0x04, 0x02, 0x04));
+  EXPECT_TRUE(editor_->InsertOk().changed);
+  // The budget started at the length byte 5: 53 strokes of B were taken.
+  EXPECT_EQ(Stored().size(), 4u + 53 * 4);
+}
+
 TEST_F(MacroEditorTest, APlayModeChoiceIsStoredWithTheMacroShown) {
   Show({A1, A0}, 0);
   EXPECT_TRUE(editor_->ChangePlayMode(kReleaseForStop).changed);
