@@ -51,6 +51,8 @@ Captions English(const QString& dpi, const QString& product) {
   c.ms = "ms";
   c.releaseStop = "Release key: stop";
   c.releaseContinue = "Release key: continue";
+  c.macroHint = "Pick a macro, press Record, type and click, then press Stop. "
+                "Right-click a macro or an event for more.";
   return c;
 }
 
@@ -102,6 +104,8 @@ Captions TraditionalChinese() {
   c.ms = QString::fromUtf8("毫秒");
   c.releaseStop = QString::fromUtf8("放開按鍵即停止");
   c.releaseContinue = QString::fromUtf8("放開按鍵後繼續");
+  c.macroHint = QString::fromUtf8("選擇一個巨集，按「開始記錄」後輸入按鍵或點按滑鼠，再按「停止記錄」。"
+                                  "在巨集或事件上按右鍵可使用更多功能。");
   return c;
 }
 

@@ -59,6 +59,7 @@ struct Captions {
   QString ms;
   QString releaseStop;
   QString releaseContinue;
+  QString macroHint;
 };
 
 // Captions of language 1, 2 or 3.

@@ -314,6 +314,7 @@ QImage MacroPage(const LayoutTable& layout, int language) {
                      box.y() + layout.IntOr(std::string(name) + "_Y", 0));
     TextIn(p, QRectF(at.x() + 22, at.y() - 3, 170, 21), *text, Small(), kText, Qt::AlignLeft | Qt::AlignVCenter);
   }
+  TextIn(p, QRectF(604, box.y() + 182, 198, 120), c.macroHint, Small(), kMuted);
   return image;
 }
 
