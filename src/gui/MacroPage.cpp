@@ -208,7 +208,12 @@ void MacroPage::ShowEnabledState() {
 }
 
 void MacroPage::ShowOutcome(const EditorOutcome& outcome) {
-  if (outcome.changed) ShowRows();
+  if (outcome.reloaded) {
+    ShowLibrary(editor_.Line());
+    ShowMacro();
+  } else if (outcome.changed) {
+    ShowRows();
+  }
   if (!outcome.message.empty()) window_.ShowMessageText(FromUtf8Text(outcome.message));
 }
 

@@ -93,7 +93,7 @@ void MacroPage::FinishWholeRecording() {
   window_.Chrome().SetButtonCaption(view_->StartButton(), window_.Text("Str400"));
   view_->ShowButtonPicture(view_->StartButton(), view_->StartButton()->underMouse() ? 2 : 1);
   ShowRows();
-  if (!outcome.message.empty()) window_.ShowMessageText(FromUtf8Text(outcome.message));
+  ShowOutcome(outcome);
 }
 
 void MacroPage::Btn_InsertStartClick() {
@@ -169,7 +169,7 @@ void MacroPage::ShowRecordingEnded(bool whole, const EditorOutcome& outcome) {
     ShowInsertRecording(false);
   }
   ShowRows();
-  if (!outcome.message.empty()) window_.ShowMessageText(FromUtf8Text(outcome.message));
+  ShowOutcome(outcome);
 }
 
 // A press that did not fit the macro ends the recording, and the hint

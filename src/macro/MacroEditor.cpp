@@ -106,7 +106,16 @@ EditorOutcome MacroEditor::Commit(const MacroRowList& rows, std::vector<uint64_t
   selectedRow_ = ClampSelection(selected, rows_.rows);
   recorder_.ClearLimit();
   EditorOutcome outcome{true, {}};
-  if (Status saved = store_.Save(); !saved) outcome.message = SaveFailureMessage(saved.error());
+  Status saved = store_.Save();
+  if (saved) return outcome;
+  outcome.message = SaveFailureMessage(saved.error());
+  if (saved.error().kind == ErrorKind::ChangedOnDisk) {
+    // The library is the file's now: the macro is shown as it stands there.
+    outcome.reloaded = true;
+    if (line_ >= store_.Library().Count()) line_ = -1;
+    DecodeStored();
+    selectedRow_ = static_cast<int>(rows_.rows.size()) - 1;
+  }
   return outcome;
 }
 

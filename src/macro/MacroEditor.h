@@ -45,8 +45,9 @@ struct InsertPanel {
 };
 
 struct EditorOutcome {
-  bool changed = false;  // encoded and saved
-  std::string message;   // for the message dialog, empty when there is nothing to say
+  bool changed = false;   // encoded and saved
+  std::string message;    // for the message dialog, empty when there is nothing to say
+  bool reloaded = false;  // another program had changed the library file: it was reloaded, the change not saved
 };
 
 class MacroEditor {

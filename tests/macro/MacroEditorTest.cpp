@@ -381,6 +381,19 @@ TEST_F(MacroEditorTest, ARecordingWhoseBudgetIsUsedUpEndsAndIsStored) {
   EXPECT_EQ(Stored().size(), 4u + 53 * 4);
 }
 
+TEST_F(MacroEditorTest, AnEditAfterAnotherProgramSavedTheLibraryShowsTheFilesMacro) {
+  Show({A1, A0}, 0);
+  MacroLibrary other = store_->Library();
+  other.Record(0).content = EncodeMacroRows({"10", {B1, B0, A1, A0}}, 0).value();
+  ASSERT_TRUE(WriteFileAtomically(folder_ / "VELTRAX-Macro.bin", other.ToBytes()));
+  const EditorOutcome outcome = editor_->DeleteRow();
+  EXPECT_TRUE(outcome.reloaded);
+  EXPECT_THAT(outcome.message, HasSubstr("changed on disk"));
+  EXPECT_EQ(Rows(), (std::vector<std::string>{B1, B0, A1, A0}));
+  EXPECT_EQ(editor_->SelectedRow(), 3);
+  EXPECT_THAT(Saved(), ElementsAre(0x82, 0x05, 0x02, 0x05, 0x82, 0x04, 0x02, 0x04));
+}
+
 TEST_F(MacroEditorTest, APlayModeChoiceIsStoredWithTheMacroShown) {
   Show({A1, A0}, 0);
   EXPECT_TRUE(editor_->ChangePlayMode(kReleaseForStop).changed);
