@@ -120,6 +120,7 @@ void InsertPanelView::ApplyLayout(const LayoutTable& layout, const QFont& font, 
     options_[i]->SetTextColor(text);
     options_[i]->Place(option.x(), option.y() + i * step, -2, 0);
   }
+  delay_->raise();
   const QPoint axis(layout.IntOr("InsertAxisEdit_X", 10), layout.IntOr("InsertAxisEdit_Y", 44));
   for (auto [caption, field] : {std::pair{xCaption_, x_}, std::pair{yCaption_, y_}, std::pair{repeatCaption_, repeat_}}) {
     field->setGeometry(edit.x(), axis.y(), kFieldWidth, kFieldHeight);

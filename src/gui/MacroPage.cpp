@@ -128,12 +128,12 @@ void MacroPage::ConnectButton(SkinButton* button, bool recordingButton) {
   connect(button, &SkinButton::Entered, this, [this, button, show, recordingButton] {
     show(2);
     window_.Chrome().RestartRolling(button);
-    if (recordingButton) editor_.Recorder().SetPointerOverButton(true);
+    if (recordingButton) hoveredRecordButton_ = true;
   });
   connect(button, &SkinButton::Left, this, [this, button, show, recordingButton] {
     show(1);
     window_.Chrome().EndRolling(button);
-    if (recordingButton) editor_.Recorder().SetPointerOverButton(false);
+    if (recordingButton) hoveredRecordButton_ = false;
   });
   connect(button, &SkinButton::Pressed, this, [show] { show(3); });
 }

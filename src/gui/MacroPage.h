@@ -119,6 +119,7 @@ class MacroPage : public QObject {
   void ShowRecordingEnded(bool whole, const EditorOutcome& outcome);
   bool EndIfFull();
   bool AimedAtRecordButton(int virtualKey) const;
+  bool PointerOverRecordButton() const;
   void SayCaptureIsWindowOnly();
   void ShowHint();
 
@@ -128,6 +129,7 @@ class MacroPage : public QObject {
   MacroPageView* view_;
   std::unique_ptr<InputCapture> capture_;
   bool capturing_ = false;
+  bool hoveredRecordButton_ = false;
   bool toldWindowOnly_ = false;
   QString recordingNote_;
   KeyDownCounter downCounter_;

@@ -2,6 +2,7 @@
 // keyboard and mouse, and the rows shown while they come in.
 
 #include <QApplication>
+#include <QCursor>
 #include <QLabel>
 
 #include "gui/InsertPanelView.h"
@@ -184,8 +185,25 @@ bool MacroPage::EndIfFull() {
   return true;
 }
 
+// A click on a recording button (Record, New, the insert box's Record) is
+// that button's, not the recording's. The desktop's button events come on
+// their own way and may be here before the window has seen the pointer
+// enter the button: where the pointer is now decides too.
+bool MacroPage::PointerOverRecordButton() const {
+  if (hoveredRecordButton_) return true;
+  const QPoint pointer = QCursor::pos();
+  for (const QWidget* button : {static_cast<QWidget*>(view_->StartButton()), static_cast<QWidget*>(view_->NewButton()),
+                                static_cast<QWidget*>(view_->Insert()->StartButton())}) {
+    if (button->isVisible() && button->rect().contains(button->mapFromGlobal(pointer))) return true;
+  }
+  return false;
+}
+
 void MacroPage::MouseHookProc(uint32_t message, int xButton) {
-  if (capturing_) editor_.Recorder().MouseHookProc(message, xButton);
+  if (!capturing_) return;
+  MacroRecorder& recorder = editor_.Recorder();
+  recorder.SetPointerOverButton(PointerOverRecordButton());
+  recorder.MouseHookProc(message, xButton);
 }
 
 // The rows a recording has made so far; the worker adds mouse rows at any

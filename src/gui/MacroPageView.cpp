@@ -127,6 +127,8 @@ void MacroPageView::ApplyLayout(const LayoutTable& layout, const QSize& window, 
                            kDelayEditHeight);
   delayField_->setFont(font);
   delayField_->SetColors(Qt::black, fieldBack);
+  // The Default Delay choice's click area reaches under the field.
+  delayField_->raise();
   releaseStop_->Place(layout.IntOr("ReleaseStop_X", 14), layout.IntOr("ReleaseStop_Y", 106), -2, kOptionClickWidth);
   releaseContinue_->Place(layout.IntOr("ReleaseContinue_X", 14), layout.IntOr("ReleaseContinue_Y", 130), -2,
                           kOptionClickWidth);
