@@ -68,7 +68,7 @@ class OwnMacroLibrary {
     library.AddNew("Beta");
     library.Record(0).content = EncodeMacroRows({"00", {KeyRow(true, "A", 0x04), KeyRow(false, "A", 0x04)}}, 0).value();
     std::filesystem::create_directories(LibraryFile().parent_path());
-    WriteFileAtomically(LibraryFile(), library.ToBytes());
+    EXPECT_TRUE(WriteFileAtomically(LibraryFile(), library.ToBytes()));
   }
   ~OwnMacroLibrary() { qputenv("XDG_DATA_HOME", old_); }
 
