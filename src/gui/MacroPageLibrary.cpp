@@ -87,8 +87,7 @@ void MacroPage::ApplyMacroName(const QString& name) {
 // when asked, shown in the row list.
 void MacroPage::ShowLibraryOutcome(const LibraryOutcome& outcome, bool showMacro) {
   if (outcome.changed) {
-    editor_.ClearRows();
-    if (showMacro) editor_.ShowMacro(outcome.line);
+    editor_.ShowMacro(showMacro ? outcome.line : -1);
     ShowLibrary(showMacro ? outcome.line : -1);
     ShowMacro();
   }

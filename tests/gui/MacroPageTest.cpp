@@ -129,6 +129,9 @@ TEST_F(MacroPageTest, MacroFilesGoThroughTheFileDialogs) {
   Macros().Btn_ImportClick();
   EXPECT_EQ(Lines(View().Library()), QStringList({"Alpha", "Beta"}));
   EXPECT_EQ(Saved().Names(), (std::vector<std::string>{"Alpha", "Beta"}));
+  // The library is listed anew: no macro stays selected without its rows.
+  EXPECT_EQ(View().Library()->SelectedLine(), -1);
+  EXPECT_EQ(Editor().Line(), -1);
   const std::vector<uint8_t> profile(2048, 0x99);
   ASSERT_TRUE(WriteFileAtomically(files / "profile.bin", profile));
   dialogs_->nextFile = QString::fromStdString((files / "profile.bin").string());
