@@ -30,6 +30,11 @@ constexpr uint32_t kRequiredRelease = 0x0104;
 constexpr int kMemorySize = 2048;
 constexpr int kChunkBytes = 6;
 
+// Where the memory holds the identity bytes: the vendor code, then the
+// product code.
+constexpr uint16_t kIdentityAddress = 0x036;
+constexpr int kIdentityLength = 2;
+
 // Model code from the raw model byte of a status reply; any other byte
 // leaves the code as it was.
 constexpr uint32_t ModelCodeOf(uint8_t rawModel, uint32_t previous) {

@@ -11,6 +11,8 @@
 #include <functional>
 #include <vector>
 
+#include "resources/SkinPictures.h"
+
 namespace veltrax::gui {
 
 // Where the loading window goes over the main window: centred.
@@ -25,8 +27,8 @@ class LoadingWindow : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr int kWidth = 206;
-  static constexpr int kHeight = 196;
+  static constexpr int kWidth = kLoadingWindowWidth;
+  static constexpr int kHeight = kLoadingWindowHeight;
 
   LoadingWindow();
 

@@ -106,7 +106,7 @@ void MainWindow::FormCreate() {
   LanguageButtonClick(currentLanguage_);
 
   devTimer_.setObjectName(QStringLiteral("DevTimer"));
-  devTimer_.setInterval(kDevTimerMs);
+  devTimer_.setInterval(ConnectionWatch::kIntervalMs);
   connect(&devTimer_, &QTimer::timeout, this, &MainWindow::DevTimerTimer);
   devTimer_.start();
   update();

@@ -44,7 +44,6 @@ class MainWindow : public QWidget {
 
  public:
   static constexpr const char* kCaption = "VELTRAX Gaming Mouse v1.0";
-  static constexpr int kDevTimerMs = 3500;
 
   // Runs FormCreate. sleeper times the flows' pauses; simulated only
   // changes the caption.

@@ -13,7 +13,7 @@ namespace {
 constexpr uint16_t kModeBits = 0x000, kPressBits = 0x001, kLevelCount = 0x002, kLedCount = 0x003,
                    kModeMask = 0x004, kBreathRate = 0x005, kLevelValues = 0x006, kLevelColors = 0x00D,
                    kKeyMode1Color = 0x014, kCurrentLevel = 0x030, kLedModeByte = 0x032, kKeyMode = 0x034,
-                   kVendorCode = 0x036, kProductCode = 0x037, kRepeatCount = 0x0F2, kShotInterval = 0x0F8;
+                   kVendorCode = kIdentityAddress, kProductCode = kIdentityAddress + 1, kRepeatCount = 0x0F2, kShotInterval = 0x0F8;
 
 uint8_t WithBit(uint8_t byte, int bit, bool set) {
   return static_cast<uint8_t>(set ? byte | (1U << bit) : byte & ~(1U << bit));

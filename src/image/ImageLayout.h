@@ -18,7 +18,6 @@ constexpr uint16_t kMacroAreaAddress = 0x100;
 constexpr int kMacroAreaSize = 1792;
 constexpr uint16_t kTypeMarkerAddress = 0x07F;
 constexpr uint8_t kTypeMarker = 0x99;
-constexpr uint16_t kIdentityAddress = 0x036;  // vendor code, product code follows
 
 // The mouse's whole memory, and the program's working copy of it.
 using DeviceImage = std::array<uint8_t, kImageSize>;

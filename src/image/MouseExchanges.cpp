@@ -7,7 +7,6 @@
 namespace veltrax {
 namespace {
 
-constexpr uint16_t kIdentityLength = 2;
 constexpr int kRepairPasses = 3;
 constexpr int kButtonPauses = 11;  // 110 ms
 constexpr int kButtonPauseMs = 10;

@@ -21,12 +21,12 @@ AreaImportOutcome WriteMacroArea(DeviceLink& link, std::span<const uint8_t, kMac
   if (gate == GateOutcome::Passed) {
     // The read-back decides: a chunk whose answer came late may still have
     // been stored, one that was acknowledged may have landed elsewhere.
-    const TransferResult written = link.WriteMemory(kMacroAreaStart, kMacroAreaBytes, area);
+    const TransferResult written = link.WriteMemory(kMacroAreaAddress, kMacroAreaBytes, area);
     outcome = AreaImportOutcome::Refused;
     if (written.accepted) {
       std::array<uint8_t, kMacroAreaBytes> back{};
       const TransferResult read =
-          link.ReadMemoryChecked(kMacroAreaStart, kMacroAreaBytes, back, DeviceLink::Loading::Quiet);
+          link.ReadMemoryChecked(kMacroAreaAddress, kMacroAreaBytes, back, DeviceLink::Loading::Quiet);
       const bool same = read.complete() && std::equal(back.begin(), back.end(), area.begin());
       if (same) {
         outcome = AreaImportOutcome::Written;

@@ -9,11 +9,12 @@
 
 #include "base/Error.h"
 #include "device/DeviceLink.h"
+#include "image/ImageLayout.h"
 #include "macro/BaseMacroTable.h"
 
 namespace veltrax {
 
-constexpr uint16_t kMacroAreaStart = 0x100;
+static_assert(kMacroAreaBytes == kMacroAreaSize, "the base macro slots fill the macro area");
 
 enum class [[nodiscard]] AreaImportOutcome {
   NoAnswer,   // the transaction could not be opened or the reply had no marker

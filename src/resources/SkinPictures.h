@@ -15,7 +15,9 @@ std::span<const std::string_view> LanguagePictureSuffixes();  // "BackGround", "
 // "L<language>_<suffix>", for example LanguagePictureName(2, "Back3") = "L2_Back3".
 std::string LanguagePictureName(int language, std::string_view suffix);
 
-// The animation of the loading window.
+// The animation of the loading window, whose frames fill the window.
 inline constexpr std::string_view kLoadingAnimationName = "WaitGif";
+inline constexpr int kLoadingWindowWidth = 206;
+inline constexpr int kLoadingWindowHeight = 196;
 
 }  // namespace veltrax

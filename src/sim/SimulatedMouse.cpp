@@ -8,7 +8,6 @@
 namespace veltrax {
 namespace {
 
-constexpr int kIdentityAddress = 54;
 constexpr uint16_t kOtherVendorId = 0x1D6B;
 
 int Word(const std::array<uint8_t, kReportLength>& r, int at) { return r[at] | (r[at + 1] << 8); }

@@ -221,7 +221,7 @@ class FaultScheduleTest : public FlowTest {
         for (auto& b : area) b = static_cast<uint8_t>(random());
         const AreaImportOutcome outcome = WriteMacroArea(link, area);
         if (outcome == AreaImportOutcome::Written &&
-            !std::equal(area.begin(), area.end(), mouse.Memory().begin() + kMacroAreaStart)) {
+            !std::equal(area.begin(), area.end(), mouse.Memory().begin() + kMacroAreaAddress)) {
           return broke("a macro area called written is not on the mouse");
         }
         if ((outcome == AreaImportOutcome::Rejected || outcome == AreaImportOutcome::NoAnswer) &&

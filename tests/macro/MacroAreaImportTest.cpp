@@ -22,7 +22,7 @@ class MacroAreaImportTest : public ::testing::Test {
     mouse.ClearLog();
   }
   bool MouseHoldsArea() {
-    return std::equal(area.begin(), area.end(), mouse.Memory().begin() + kMacroAreaStart);
+    return std::equal(area.begin(), area.end(), mouse.Memory().begin() + kMacroAreaAddress);
   }
   size_t Count(Command code) const {
     auto log = mouse.CommandLog();
@@ -38,7 +38,7 @@ class MacroAreaImportTest : public ::testing::Test {
 TEST_F(MacroAreaImportTest, TheAreaIsWrittenAtAddress0x100AndReadBack) {
   EXPECT_EQ(WriteMacroArea(link, area), AreaImportOutcome::Written);
   EXPECT_TRUE(MouseHoldsArea());
-  EXPECT_EQ(mouse.Memory()[kMacroAreaStart - 1], 0xFF);  // nothing before the area
+  EXPECT_EQ(mouse.Memory()[kMacroAreaAddress - 1], 0xFF);  // nothing before the area
   const auto log = mouse.CommandLog();
   ASSERT_GE(log.size(), 4u);
   EXPECT_THAT(std::vector(log.begin(), log.begin() + 3),

@@ -4,7 +4,10 @@
 
 #include <QRect>
 #include <array>
+#include <set>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "resources/LayoutKeys.h"
 
@@ -75,7 +78,13 @@ TEST(BuiltInLanguages, CaptionsRetranslateThroughTheLastMatchingId) {
 }
 
 TEST(BuiltInLayouts, EveryLayoutHoldsEveryKey) {
-  EXPECT_EQ(AllLayoutKeys().size(), 408u);
+  // The key list itself: 408 distinct keys, groups A to M in their order.
+  const std::span<const std::string_view> keys = AllLayoutKeys();
+  EXPECT_EQ(std::set<std::string_view>(keys.begin(), keys.end()).size(), 408u);
+  ASSERT_EQ(keys.size(), 408u);
+  EXPECT_EQ(keys.front(), "Size_A");
+  EXPECT_EQ(keys[28], "Size_B");
+  EXPECT_EQ(keys.back(), "NorLED_Close_Y");
   for (int n = 1; n <= 3; ++n) {
     const Result<LayoutTable> layout = LoadLayout(n);
     ASSERT_TRUE(layout.ok()) << layout.error().context;

@@ -10,12 +10,13 @@
 #include <vector>
 
 #include "Style.h"
+#include "resources/SkinPictures.h"
 
 namespace skingen {
 namespace {
 
-constexpr int kWidth = 206;
-constexpr int kHeight = 196;
+constexpr int kWidth = veltrax::kLoadingWindowWidth;
+constexpr int kHeight = veltrax::kLoadingWindowHeight;
 constexpr int kFrames = 12;
 constexpr int kDelayCs = 8;  // hundredths of a second per frame
 

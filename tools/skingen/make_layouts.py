@@ -5,7 +5,7 @@ positions, so run this first when a position changes."""
 import pathlib
 import sys
 
-from layout_keys import ALL, groups
+from layout_keys import ALL, groups, titles
 
 HIDDEN = 2640  # a position outside the window hides a control
 
@@ -186,10 +186,6 @@ def layout(language):
     return v
 
 
-TITLES = {"A": "action buttons", "B": "navigation bar", "C": "key page", "G": "function menus",
-          "D": "Advanced page", "E": "Light page", "F": "Macro page",
-          "K": "combination-key dialog", "L": "macro name and edit dialogs", "M": "LED colour dialog"}
-
 HEADER = """; VELTRAX skin layout, language {n}.
 ; Positions are pixels relative to the page (window 1030 x 662); children of
 ; the macro page's delay and insert boxes are relative to their box, and the
@@ -202,7 +198,7 @@ def write_layout(out, n):
     v = layout(n)
     lines = HEADER.format(n=n).splitlines() + [f"[org{n}]"]
     for g, keys in groups.items():
-        lines += ["", "//" + "=" * 20 + f" {g}: {TITLES[g]} " + "=" * 20]
+        lines += ["", "//" + "=" * 20 + f" {g}: {titles[g]} " + "=" * 20]
         lines += [f"{k} = {v[k]}" for k in keys]
     (out / f"ORG{n}.ini").write_bytes(("\r\n".join(lines) + "\r\n").encode("ascii"))
 

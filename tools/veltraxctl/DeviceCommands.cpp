@@ -8,8 +8,6 @@
 namespace veltrax::ctl {
 namespace {
 
-constexpr int kIdentityAddress = 54;
-
 const char* ModelName(uint32_t code) {
   switch (code) {
     case 0x99: return " (served)";
@@ -60,8 +58,8 @@ int InfoCommand(Session& session, std::ostream& out, std::ostream& err) {
       << "model code:   " << Hex(link.ModelCode(), 2) << ModelName(link.ModelCode()) << "\n";
   int status = gate == GateOutcome::Passed ? 0 : 1;
   if (gate == GateOutcome::Passed) {
-    std::array<uint8_t, 2> identity{};
-    TransferResult read = link.ReadMemoryQuiet(kIdentityAddress, 2, identity, 1);
+    std::array<uint8_t, kIdentityLength> identity{};
+    TransferResult read = link.ReadMemoryQuiet(kIdentityAddress, kIdentityLength, identity, 1);
     if (read.complete()) {
       out << "identity:     " << int(identity[0]) << " " << int(identity[1]) << " (bytes 54 and 55)\n";
     } else {
