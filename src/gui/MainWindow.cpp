@@ -32,7 +32,7 @@
 #include "macro/BaseMacroTable.h"
 #include "macro/MacroLibraryFile.h"
 #include "resources/EngineerCaptionTable.h"
-#include "resources/Resources.h"
+#include "resources/BuiltInTexts.h"
 #include "resources/SkinPictures.h"
 #include "settings/FilePointerStore.h"
 #include "settings/GnomePointerStore.h"

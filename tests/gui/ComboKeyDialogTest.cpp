@@ -13,7 +13,7 @@
 #include "gui/SkinButton.h"
 #include "resources/LanguageTable.h"
 #include "resources/LayoutTable.h"
-#include "resources/Resources.h"
+#include "resources/BuiltInTexts.h"
 
 namespace veltrax::gui {
 namespace {

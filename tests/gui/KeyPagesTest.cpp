@@ -11,7 +11,7 @@
 #include "image/SectionChecks.h"
 #include "macro/BaseMacroTable.h"
 #include "resources/LayoutTable.h"
-#include "resources/Resources.h"
+#include "resources/BuiltInTexts.h"
 #include "macro/MacroName.h"
 
 namespace veltrax::gui {

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "resources/BuiltInTexts.h"
 #include "resources/LayoutKeys.h"
 
 namespace veltrax {

@@ -5,7 +5,7 @@
 #include <ostream>
 
 #include "resources/GlobalOptions.h"
-#include "resources/Resources.h"
+#include "resources/BuiltInTexts.h"
 
 namespace veltrax::ctl {
 namespace {

@@ -15,7 +15,7 @@
 #include "image/ImageFlows.h"
 #include "image/ProfileFile.h"
 #include "image/SectionChecks.h"
-#include "resources/Resources.h"
+#include "resources/BuiltInTexts.h"
 #include "settings/KeyModeOptions.h"
 #include "settings/Lighting.h"
 

@@ -14,7 +14,7 @@
 #include "keys/FunctionMenus.h"
 #include "keys/ComboKeyDialogState.h"
 #include "macro/BaseMacroTable.h"
-#include "resources/Resources.h"
+#include "resources/BuiltInTexts.h"
 
 namespace veltrax::ctl {
 namespace {

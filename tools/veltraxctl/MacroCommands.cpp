@@ -21,7 +21,7 @@
 #include "macro/MacroLibraryFile.h"
 #include "macro/MacroLibraryStore.h"
 #include "macro/MacroValueRules.h"
-#include "resources/Resources.h"
+#include "resources/BuiltInTexts.h"
 
 namespace veltrax::ctl {
 namespace {

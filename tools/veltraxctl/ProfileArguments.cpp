@@ -4,7 +4,7 @@
 
 #include "image/ProfileFile.h"
 #include "image/SectionChecks.h"
-#include "resources/Resources.h"
+#include "resources/BuiltInTexts.h"
 
 namespace veltrax::ctl {
 
