@@ -138,7 +138,7 @@ void MacroListView::mouseReleaseEvent(QMouseEvent* event) {
     return;
   }
   event->accept();
-  emit ContextRequested(event->globalPosition().toPoint());
+  emit ContextRequested(event->globalPosition().toPoint(), false);
 }
 
 void MacroListView::keyPressEvent(QKeyEvent* event) {
@@ -151,7 +151,7 @@ void MacroListView::keyPressEvent(QKeyEvent* event) {
   event->accept();
   const int line = SelectedLine();
   const QRect at = line >= 0 ? visualItemRect(item(line)) : QRect(0, 0, width() / 2, 0);
-  emit ContextRequested(viewport()->mapToGlobal(QPoint(at.left() + width() / 3, at.bottom())));
+  emit ContextRequested(viewport()->mapToGlobal(QPoint(at.left() + width() / 3, at.bottom())), true);
 }
 
 void MacroListView::changeEvent(QEvent* event) {

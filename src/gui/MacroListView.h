@@ -43,7 +43,7 @@ class MacroListView : public QListWidget {
   // A right press selected `line` (-1: below the last line).
   void ContextPressed(int line);
   // The context panel is asked for at a point of the screen.
-  void ContextRequested(const QPoint& global);
+  void ContextRequested(const QPoint& global, bool fromKeyboard);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

@@ -228,7 +228,7 @@ void MacroPage::LB_macroClick(int row) {
   editor_.SelectRow(row);
 }
 
-void MacroPage::OpenRowMenu(const QPoint& global) {
+void MacroPage::OpenRowMenu(const QPoint& global, bool fromKeyboard) {
   CloseContextPanels();
   if (editor_.Line() < 0 || editor_.SelectedRow() < 0 || editor_.Recorder().Recording()) return;
   QList<MenuPanelView::Row> rows = view_->RowMenu()->Rows();
@@ -238,7 +238,7 @@ void MacroPage::OpenRowMenu(const QPoint& global) {
   rows[static_cast<int>(RowEntry::Edit)].enabled = RowTypeOf(shown.at(editor_.SelectedRow())) != RowType::kRepeatEnd;
   rows[static_cast<int>(RowEntry::Insert)].enabled = !editor_.InsertPanelOpen();
   view_->RowMenu()->SetRows(rows);
-  view_->OpenMenu(view_->RowMenu(), global);
+  view_->OpenMenu(view_->RowMenu(), global, fromKeyboard);
 }
 
 void MacroPage::RowMenuChosen(RowEntry entry) {

@@ -95,8 +95,8 @@ class MacroPage : public QObject {
   void ConnectButton(SkinButton* button, bool recordingButton);
   void LibraryMenuChosen(LibraryEntry entry);
   void RowMenuChosen(RowEntry entry);
-  void OpenLibraryMenu(const QPoint& global);
-  void OpenRowMenu(const QPoint& global);
+  void OpenLibraryMenu(const QPoint& global, bool fromKeyboard);
+  void OpenRowMenu(const QPoint& global, bool fromKeyboard);
 
   // What the page shows of the editor and the library.
   void ShowLibrary(int selected);

@@ -23,7 +23,7 @@ std::filesystem::path PathOf(const QString& chosen) { return std::filesystem::pa
 
 }  // namespace
 
-void MacroPage::OpenLibraryMenu(const QPoint& global) {
+void MacroPage::OpenLibraryMenu(const QPoint& global, bool fromKeyboard) {
   CloseContextPanels();
   if (editor_.Recorder().Recording() || editor_.InsertPanelOpen()) return;
   const MacroLibrary& library = window_.MacroStore().Library();
@@ -37,7 +37,7 @@ void MacroPage::OpenLibraryMenu(const QPoint& global) {
   enable(LibraryEntry::ImportOne, library.Count() < kLibraryRecords - 1);
   enable(LibraryEntry::ExportOne, selected);
   view_->LibraryMenu()->SetRows(rows);
-  view_->OpenMenu(view_->LibraryMenu(), global);
+  view_->OpenMenu(view_->LibraryMenu(), global, fromKeyboard);
 }
 
 void MacroPage::LibraryMenuChosen(LibraryEntry entry) {

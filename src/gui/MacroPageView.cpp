@@ -190,7 +190,7 @@ void MacroPageView::ShowButtonPicture(SkinButton* button, int state) {
   button->SetPicture(name, skin_.Picture(name));
 }
 
-void MacroPageView::OpenMenu(MenuPanelView* menu, const QPoint& global) {
+void MacroPageView::OpenMenu(MenuPanelView* menu, const QPoint& global, bool fromKeyboard) {
   CloseMenus();
   QPoint at = window_->mapFromGlobal(global);
   at.setX(std::clamp(at.x(), 0, std::max(0, window_->width() - menu->width())));
@@ -199,6 +199,14 @@ void MacroPageView::OpenMenu(MenuPanelView* menu, const QPoint& global) {
   menu->show();
   menu->raise();
   menu->setFocus(Qt::PopupFocusReason);
+  if (!fromKeyboard) return;
+  const QList<MenuPanelView::Row>& rows = menu->Rows();
+  for (int row = 0; row < rows.size(); ++row) {
+    if (rows[row].enabled) {
+      menu->SetHoveredRow(row);
+      return;
+    }
+  }
 }
 
 void MacroPageView::CloseMenus() {

@@ -66,7 +66,9 @@ class MacroPageView : public QObject {
   // The normal, hovered, pressed or recording picture of a page button.
   void ShowButtonPicture(SkinButton* button, int state);
   // Opens a context panel at a point of the screen, kept inside the window.
-  void OpenMenu(MenuPanelView* menu, const QPoint& global);
+  // Opened from the keyboard, its first entry that can be chosen is lit,
+  // so that Enter chooses it as the arrow keys move on.
+  void OpenMenu(MenuPanelView* menu, const QPoint& global, bool fromKeyboard);
   void CloseMenus();
 
  private:

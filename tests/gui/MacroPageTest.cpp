@@ -88,6 +88,10 @@ TEST_F(MacroPageTest, TheLibraryContextPanelRenamesAndDeletesTheLineUnderThePoin
   View().Library()->setFocus();
   QTest::keyClick(View().Library(), Qt::Key_Menu);
   EXPECT_TRUE(menu->isVisible());
+  // Its first entry is lit: Enter chooses it at once.
+  QTest::keyClick(menu, Qt::Key_Return);
+  EXPECT_FALSE(menu->isVisible());
+  ASSERT_NE(Macros().Dialog(), nullptr);
 }
 
 TEST_F(MacroPageTest, TheArrowKeysShowTheMacrosOfTheList) {
