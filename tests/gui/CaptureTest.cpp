@@ -108,11 +108,14 @@ bool RunXdotool(const QString& display, const QStringList& arguments) {
   return xdotool.waitForFinished(10000) && xdotool.exitCode() == 0;
 }
 
+bool HasXvfbAndXdotool() {
+  return !QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() &&
+         !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty();
+}
+constexpr const char* kNeedsXvfb = "needs the Xvfb and xdotool programs (Debian packages xvfb, xdotool)";
+
 TEST(XInputCaptureTest, RecordsKeysAndButtonsSentToTheDesktop) {
-  if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty() ||
-      QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) {
-    GTEST_SKIP() << "needs the Xvfb and xdotool programs (Debian packages xvfb, xdotool)";
-  }
+  if (!HasXvfbAndXdotool()) GTEST_SKIP() << kNeedsXvfb;
   OwnXServer server;
   ASSERT_FALSE(server.Display().isEmpty()) << "Xvfb did not start";
   QObject uiThread;
@@ -147,6 +150,25 @@ TEST(XInputCaptureTest, RecordsKeysAndButtonsSentToTheDesktop) {
   ASSERT_TRUE(RunXdotool(server.Display(), {QStringLiteral("key"), QStringLiteral("d")}));
   QTest::qWait(200);
   EXPECT_EQ(recorder.Rows().rows.rows, expected);
+}
+
+// A window that is not on the X server (here: offscreen, as on Wayland)
+// records its own input, though an X server with XInput 2 is at hand.
+TEST(XInputCaptureTest, AWindowOffTheXServerTakesItsOwnInput) {
+  if (!HasXvfbAndXdotool()) GTEST_SKIP() << kNeedsXvfb;
+  OwnXServer server;
+  ASSERT_FALSE(server.Display().isEmpty()) << "Xvfb did not start";
+  const QByteArray oldDisplay = qgetenv("DISPLAY");
+  qputenv("DISPLAY", server.Display().toLocal8Bit());
+  QObject uiThread;
+  const auto capture = MakeInputCapture(&uiThread);
+  if (oldDisplay.isNull()) {
+    qunsetenv("DISPLAY");
+  } else {
+    qputenv("DISPLAY", oldDisplay);
+  }
+  ASSERT_NE(capture, nullptr);
+  EXPECT_FALSE(capture->SystemWide());
 }
 
 }  // namespace

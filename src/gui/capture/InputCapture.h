@@ -32,8 +32,8 @@ class InputCapture {
   virtual bool SystemWide() const = 0;
 };
 
-// The desktop-wide capture when the X server offers XInput 2, else the
-// window's own events. Keys are handed to the user-interface thread through
+// The desktop-wide capture when the window is on an X server that offers
+// XInput 2, else the window's own events. Keys are handed to the user-interface thread through
 // `uiThread`.
 std::unique_ptr<InputCapture> MakeInputCapture(QObject* uiThread);
 // The window's own events only.
