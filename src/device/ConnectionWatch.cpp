@@ -54,8 +54,7 @@ void ConnectionWatch::InterfaceAdded() {
   for (const Candidate& candidate : candidates_) {
     if (candidate.vendorId == 0 || candidate.productId == 0) continue;
     for (int i = 0; i < kOpenWaitPauses; ++i) sleeper_.SleepMs(kOpenWaitPauseMs);
-    uint32_t version = kRequiredRelease;
-    if (link_.OpenDevice(candidate.vendorId, candidate.productId, version)) {
+    if (link_.OpenDevice(candidate.vendorId, candidate.productId, kRequiredRelease)) {
       link_.SetVendorProduct(candidate.vendorId, candidate.productId);
       listener_.MouseOpened();
       return;

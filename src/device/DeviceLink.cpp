@@ -197,7 +197,7 @@ bool DeviceLink::CloseTransaction() {
   return SendCommand(Command::EndTransactionCmd) && reloaded;
 }
 
-bool DeviceLink::OpenDevice(uint32_t vendorId, uint32_t productId, uint32_t& versionNumber) {
+bool DeviceLink::OpenDevice(uint32_t vendorId, uint32_t productId, uint32_t versionNumber) {
   openProblems_.clear();
   std::unique_ptr<HidDevice> kept;
   std::string keptPath;

@@ -106,9 +106,9 @@ class DeviceLink {
   // or the key test opened. True when both were acknowledged.
   [[nodiscard]] bool CloseTransaction();
 
-  // Searches every HID interface, keeps the last that matches the ids, the
-  // release number and report length 8; versionNumber is written back.
-  [[nodiscard]] bool OpenDevice(uint32_t vendorId, uint32_t productId, uint32_t& versionNumber);
+  // Searches every HID interface and keeps the last that matches the ids,
+  // the release number versionNumber and report length 8.
+  [[nodiscard]] bool OpenDevice(uint32_t vendorId, uint32_t productId, uint32_t versionNumber);
   // Interfaces with the served ids that the last OpenDevice could not open
   // or did not take, with why: each path once, each other release once.
   const std::vector<OpenProblem>& OpenProblems() const { return openProblems_; }

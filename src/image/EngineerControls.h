@@ -53,7 +53,7 @@ struct EngineerControls {
   RadioButton rb_FireFnOn, rb_FireFnOff;
   RadioButton rb_LCPIOn, rb_LCPIOff;
   RadioButton rb_Save, rb_NoSave;
-  Selector cb_SensorOri;  // eight orientations, see SensorOrientation.h
+  Selector cb_SensorOri;  // eight orientations, see kSensorCodeOfItem (FieldTables.h)
   RadioButton rb_NorLED, rb_MCULED;
   // 0x001
   CheckBox cb_MidPress, cb_CPIPress, cb_GunPress;

@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "common/NamedCase.h"
 #include "device/Bits.h"
 #include "device/DeviceLink.h"
 #include "device/ServedModel.h"
@@ -21,8 +22,7 @@ class DeviceLinkTest : public ::testing::Test {
   }
 
   void Open() {
-    uint32_t version = kRequiredRelease;
-    ASSERT_TRUE(link.OpenDevice(kServedVendorId, kServedProductId, version));
+    ASSERT_TRUE(link.OpenDevice(kServedVendorId, kServedProductId, kRequiredRelease));
   }
 
   // Opens the mouse and its transaction, then forgets those exchanges.
@@ -96,7 +96,7 @@ TEST_F(DeviceLinkTest, RequestBytesFollowTheCommandLayout) {
   EXPECT_EQ(mouse.Log().back().request, data);
 }
 
-struct ChunkCase {
+struct ChunkCase : test::NamedCase {
   uint16_t address;
   uint16_t length;
   size_t dataExchanges;
@@ -133,9 +133,11 @@ TEST_P(ChunkingTest, WriteStoresExactlyTheGivenBytes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, ChunkingTest,
-                         ::testing::Values(ChunkCase{0, 2048, 342}, ChunkCase{0x100, 1792, 299},
-                                           ChunkCase{0x80, 48, 8}, ChunkCase{54, 2, 1}, ChunkCase{0x7FF, 1, 1},
-                                           ChunkCase{10, 13, 3}));
+                         ::testing::Values(ChunkCase{"wholeMemory", 0, 2048, 342},
+                                           ChunkCase{"macroArea", 0x100, 1792, 299},
+                                           ChunkCase{"oneSection", 0x80, 48, 8}, ChunkCase{"identity", 54, 2, 1},
+                                           ChunkCase{"lastByte", 0x7FF, 1, 1}, ChunkCase{"partLastChunk", 10, 13, 3}),
+                         test::CaseName());
 
 TEST_F(DeviceLinkTest, WholeImageReadAndWriteTakeTheirFixedPauses) {
   OpenInTransaction();
@@ -187,8 +189,7 @@ TEST_F(DeviceLinkTest, FailedDataChunkReadsAsFFAndIsCounted) {
 
 // Faults after which the mouse's read position may have moved past the
 // chunk the host asked for.
-struct ShiftCase {
-  const char* name;
+struct ShiftCase : test::NamedCase {
   void (*arm)(SimFaults&);
 };
 
@@ -215,7 +216,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ShiftCase{"refusalThatMovesOn",
                                 [](SimFaults& f) { f.rejectReplies = 1, f.rejectCommand = 5, f.advanceOnRefusal = true; }},
                       ShiftCase{"noAnswerAtAll", [](SimFaults& f) { f.rejectReplies = 5, f.rejectCommand = 5; }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 TEST_F(DeviceLinkTest, VanishedMouseEndsTheTransferAtOnce) {
   OpenInTransaction();
@@ -278,8 +279,7 @@ TEST_F(DeviceLinkTest, PollButtonsReturnsTheMaskAfterItsPauses) {
   EXPECT_EQ(Elapsed(), 5 + 5);
 }
 
-struct GateCase {
-  const char* name;
+struct GateCase : test::NamedCase {
   SimFaults faults;
   GateOutcome outcome;
   uint32_t modelCode;
@@ -337,7 +337,7 @@ INSTANTIATE_TEST_SUITE_P(
                       GateCase{"noMarker", WithMarker(0xAB), GateOutcome::NoMarker, 0x99, kBeginQuery},
                       GateCase{"beginRefused", RejectingFirst(C::BeginTransactionCmd), GateOutcome::BeginFailed,
                                0x77, kBeginFiveTimes}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 TEST_F(DeviceLinkTest, DiscoveryGateClearsTheModelCodeFirst) {
   Open();
@@ -355,8 +355,7 @@ TEST_F(DeviceLinkTest, UnpluggedMouseFailsItsExchangesAndLeavesTheCount) {
   EXPECT_TRUE(link.SendCommand(C::BeginTransactionCmd));
   EXPECT_FALSE(link.SendCommand(C::StatusQueryCmd));
   EXPECT_EQ(link.CountHidInterfaces(), 2);
-  uint32_t version = kRequiredRelease;
-  EXPECT_FALSE(link.OpenDevice(kServedVendorId, kServedProductId, version));
+  EXPECT_FALSE(link.OpenDevice(kServedVendorId, kServedProductId, kRequiredRelease));
 }
 
 TEST(BitsTest, SingleBitsOfThirtyTwoBitValues) {

@@ -44,8 +44,7 @@ class RecordingSink final : public BlinkSink {
 class KeyTestTest : public ::testing::Test {
  protected:
   void OpenInTransaction() {
-    uint32_t version = kRequiredRelease;
-    ASSERT_TRUE(link.OpenDevice(kServedVendorId, kServedProductId, version));
+    ASSERT_TRUE(link.OpenDevice(kServedVendorId, kServedProductId, kRequiredRelease));
     ASSERT_TRUE(link.SendCommand(C::BeginTransactionCmd));
     mouse.ClearLog();
     start = clock.NowMs();
@@ -94,8 +93,7 @@ TEST_F(KeyTestTest, NothingHeldOrNoMouseBlinksNothingAndDoesNotSpin) {
 }
 
 TEST_F(KeyTestTest, JobPollsUntilStoppedThenEndsTheTransaction) {
-  uint32_t version = kRequiredRelease;
-  ASSERT_TRUE(link.OpenDevice(kServedVendorId, kServedProductId, version));
+  ASSERT_TRUE(link.OpenDevice(kServedVendorId, kServedProductId, kRequiredRelease));
   InlineRunner runner(link, clock);
   // The left button for one poll; the stop comes at the blink's first step
   // and lets the blink end.

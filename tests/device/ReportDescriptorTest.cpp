@@ -2,13 +2,13 @@
 
 #include <vector>
 
+#include "common/NamedCase.h"
 #include "device/ReportDescriptor.h"
 
 namespace veltrax {
 namespace {
 
-struct DescriptorCase {
-  const char* name;
+struct DescriptorCase : test::NamedCase {
   std::vector<uint8_t> bytes;
   int featureLength;
 };
@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
         DescriptorCase{"longItemSkipped", {0xFE, 0x02, 0x10, 0xB1, 0x02, 0x75, 0x08, 0x95, 0x02, 0xB1, 0x02}, 2},
         DescriptorCase{"truncatedItem", {0x75, 0x08, 0x95, 0x02, 0xB1, 0x02, 0x97, 0x01}, 2},
         DescriptorCase{"empty", {}, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 TEST(ReportDescriptorFuzz, AnyBytesGiveALength) {
   std::vector<uint8_t> bytes(64);

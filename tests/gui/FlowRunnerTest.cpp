@@ -90,8 +90,7 @@ TEST_F(FlowRunnerTest, LoopingJobEndsWhenAskedToStop) {
 }
 
 TEST_F(FlowRunnerTest, ChunksOfLoudTransfersReachTheStartingThread) {
-  uint32_t version = kRequiredRelease;
-  ASSERT_TRUE(link.OpenDevice(mouse.Enumerate().front().vendorId, mouse.Enumerate().front().productId, version));
+  ASSERT_TRUE(link.OpenDevice(mouse.Enumerate().front().vendorId, mouse.Enumerate().front().productId, kRequiredRelease));
   std::pair<int, int> last{0, 0};
   int heard = 0;
   QObject::connect(&runner, &FlowRunner::ChunkDone, [&](int done, int total) {

@@ -150,8 +150,7 @@ class FaultScheduleTest : public FlowTest {
     RecordingHost host;
     ImageFlows flows(runner, host, host, texts);
     link.SetProgress(&host);
-    uint32_t version = kRequiredRelease;
-    if (!link.OpenDevice(0x04D9, 0xFC55, version)) return ::testing::AssertionFailure() << "no mouse";
+    if (!link.OpenDevice(0x04D9, 0xFC55, kRequiredRelease)) return ::testing::AssertionFailure() << "no mouse";
     mouse.Faults() = s.faults;
     int chunks = 0;
     host.onChunk = [&](int, int) {

@@ -63,8 +63,7 @@ class FlowTest : public ::testing::Test {
   }
 
   void Open() {
-    uint32_t version = kRequiredRelease;
-    ASSERT_TRUE(link.OpenDevice(0x04D9, 0xFC55, version));
+    ASSERT_TRUE(link.OpenDevice(0x04D9, 0xFC55, kRequiredRelease));
     mouse.ClearLog();
   }
 

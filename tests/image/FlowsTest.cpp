@@ -60,8 +60,7 @@ TEST_F(FlowTest, IdentityOutcomes) {
     RecordingHost h;
     ImageFlows f(r, h, h, texts);
     c.fault(m);
-    uint32_t version = kRequiredRelease;
-    ASSERT_TRUE(l.OpenDevice(0x04D9, 0xFC55, version));
+    ASSERT_TRUE(l.OpenDevice(0x04D9, 0xFC55, kRequiredRelease));
     ASSERT_TRUE(f.ReadDevInfo());
     EXPECT_EQ(f.LastResult().read, c.outcome) << c.name;
     EXPECT_EQ(Codes(m), c.sequence) << c.name;

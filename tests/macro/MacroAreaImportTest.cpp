@@ -17,8 +17,7 @@ class MacroAreaImportTest : public ::testing::Test {
  protected:
   void SetUp() override {
     for (int i = 0; i < kMacroAreaBytes; ++i) area[i] = static_cast<uint8_t>(i * 13 + 1);
-    uint32_t version = kRequiredRelease;
-    ASSERT_TRUE(link.OpenDevice(kServedVendorId, kServedProductId, version));
+    ASSERT_TRUE(link.OpenDevice(kServedVendorId, kServedProductId, kRequiredRelease));
     mouse.ClearLog();
   }
   bool MouseHoldsArea() {
@@ -85,8 +84,7 @@ TEST_F(MacroAreaImportTest, OnlyAnAreaReadBackWholeAndClosedCountsAsWritten) {
   for (const Case& c : cases) {
     SimulatedMouse fresh;
     DeviceLink freshLink(fresh, clock);
-    uint32_t version = kRequiredRelease;
-    ASSERT_TRUE(freshLink.OpenDevice(kServedVendorId, kServedProductId, version));
+    ASSERT_TRUE(freshLink.OpenDevice(kServedVendorId, kServedProductId, kRequiredRelease));
     c.arm(fresh.Faults());
     EXPECT_EQ(WriteMacroArea(freshLink, area), c.outcome) << c.name;
   }

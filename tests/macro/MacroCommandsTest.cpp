@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "common/CliRun.h"
+#include "common/NamedCase.h"
 #include "base/FileIo.h"
 #include "image/DefaultImages.h"
 #include "image/SectionChecks.h"
@@ -190,8 +191,7 @@ TEST_F(MacroCommandsTest, AreaWritesTheSevenSlotsToTheMouse) {
 
 // A profile given where a macro file is meant is refused and stays whole;
 // so does the mouse.
-struct WrongKindCase {
-  const char* command;  // PROFILE stands for the profile file
+struct WrongKindCase : test::NamedCase {  // the name is the command; PROFILE stands for the profile file
   const char* message;
 };
 
@@ -201,7 +201,7 @@ TEST_P(WrongKindTest, AProfileIsNeitherReadNorRewrittenAsAMacroFile) {
   StoreBurst();
   const std::string profile = Path("profile.bin");
   ASSERT_TRUE(WriteFileAtomically(profile, DefaultImage(1)));
-  std::string command = GetParam().command;
+  std::string command(GetParam().name);
   command.replace(command.find("PROFILE"), 7, profile);
   const std::string state = Path("mouse.bin");
   ASSERT_TRUE(WriteFileAtomically(state, DefaultImage(1)));
@@ -222,12 +222,7 @@ INSTANTIATE_TEST_SUITE_P(
                       WrongKindCase{"area PROFILE", "not a macro area file: it holds 2048 bytes, as a profile does"},
                       WrongKindCase{"export 0 PROFILE", "exists and is not a macro file"},
                       WrongKindCase{"export-all PROFILE", "exists and is not a macro library"}),
-    [](const auto& info) {
-      std::string name = info.param.command;
-      name = name.substr(0, name.find(' '));
-      for (char& c : name) c = c == '-' ? '_' : c;
-      return name + std::to_string(info.index);
-    });
+    test::CaseName());
 
 TEST_F(MacroCommandsTest, AProfileIsNeverRewrittenAsALibrary) {
   const std::string profile = Path("profile.bin");

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "common/NamedCase.h"
 #include "image/DefaultImages.h"
 #include "macro/BaseMacroTable.h"
 #include "macro/MacroCodec.h"
@@ -50,8 +51,7 @@ Bytes DefaultArea() {
   return Bytes(image.begin() + 0x100, image.end());
 }
 
-struct KindCase {
-  const char* what;
+struct KindCase : test::NamedCase {
   std::function<Status(std::span<const uint8_t>)> check;
   Bytes bytes;
   const char* refusal;  // nullptr: accepted
@@ -99,11 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "not a macro area file: it holds 2048 bytes, as a profile does; a macro area file holds 1792"},
         KindCase{"garbage slot", CheckMacroAreaFile, WithRecord(Bytes(kMacroAreaBytes, 0), 2, NameWithTail()),
                  "not a macro area file: slot 3 holds no macro name"}),
-    [](const auto& info) {
-      std::string name = info.param.what;
-      for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-      return name;
-    });
+    test::CaseName());
 
 TEST(LibrarySizeTest, OnlyEmptyOrWholeLibrariesMayBeRewritten) {
   EXPECT_TRUE(CheckLibrarySize(0));

@@ -6,10 +6,11 @@
 #include <vector>
 
 #include "base/FileIo.h"
+#include "common/NamedCase.h"
+#include "common/TempFolder.h"
 #include "device/DeviceLink.h"
 #include "device/ServedModel.h"
 #include "sim/SimulatedMouse.h"
-#include "common/TempFolder.h"
 
 namespace veltrax {
 namespace {
@@ -77,8 +78,7 @@ struct Step {
   uint8_t status;
 };
 
-struct OrderCase {
-  const char* name;
+struct OrderCase : test::NamedCase {
   std::vector<Step> steps;
 };
 
@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {kBegin, kQuery, kReload, kReload, {Request(Command::EndTransactionCmd), kDone},
                    {Request(Command::EndTransactionCmd), kDone}}},
         OrderCase{"unknownCode", {kBegin, {{4, 9, 0, 0, 0, 0, 0, 0}, kRefused}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 TEST(SimulatedMouseTest, LostReplyLeavesTheRequestCarriedOut) {
   SimulatedMouse mouse;
@@ -145,8 +145,7 @@ TEST(SimulatedMouseTest, StuckByteReadsBackWrongWhateverIsWritten) {
   SimulatedMouse mouse(faults);
   VirtualClock clock;
   DeviceLink link(mouse, clock);
-  uint32_t version = kRequiredRelease;
-  ASSERT_TRUE(link.OpenDevice(kServedVendorId, kServedProductId, version));
+  ASSERT_TRUE(link.OpenDevice(kServedVendorId, kServedProductId, kRequiredRelease));
   ASSERT_EQ(link.IdentityGate(), GateOutcome::Passed);
   const std::vector<uint8_t> value{0x42};
   ASSERT_TRUE(link.WriteMemory(100, 1, value));
@@ -230,8 +229,7 @@ TEST_F(StateFileTest, StateFileOfAnotherSizeIsRefused) {
   EXPECT_EQ(fs::file_size(*options.stateFile), 5u);  // left as it was
 }
 
-struct FaultText {
-  const char* text;
+struct FaultText : test::NamedCase {  // the name is the text
   bool valid;
 };
 
@@ -239,7 +237,7 @@ class ParseSimFaultTest : public ::testing::TestWithParam<FaultText> {};
 
 TEST_P(ParseSimFaultTest, AcceptsTheDocumentedKindsOnly) {
   SimFaults faults;
-  EXPECT_EQ(ParseSimFault(GetParam().text, faults).ok(), GetParam().valid) << GetParam().text;
+  EXPECT_EQ(ParseSimFault(std::string(GetParam().name), faults).ok(), GetParam().valid) << GetParam().name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, ParseSimFaultTest,
@@ -257,7 +255,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, ParseSimFaultTest,
                                            FaultText{"advance-on-refusal", true},
                                            FaultText{"advance-on-refusal:1", false},
                                            FaultText{"notready:", false}, FaultText{"notready:3x", false},
-                                           FaultText{"bogus", false}));
+                                           FaultText{"bogus", false}),
+                         test::CaseName());
 
 TEST(ParseSimFault, SetsTheFaultsItNames) {
   SimFaults faults;

@@ -3,8 +3,9 @@
 
 #include <filesystem>
 
-#include "common/CliRun.h"
 #include "base/FileIo.h"
+#include "common/CliRun.h"
+#include "common/NamedCase.h"
 #include "common/TempFolder.h"
 
 namespace veltrax {
@@ -42,8 +43,7 @@ TEST_F(DeviceCommandsTest, ReadWritesTheWholeMemoryOfTheMouse) {
   EXPECT_EQ(image.value(), ReadWholeFile(state).value());
 }
 
-struct FailCase {
-  const char* name;
+struct FailCase : test::NamedCase {
   const char* faults;
   const char* command;
   const char* message;
@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FailCase{"noPermission", "--sim-fault=denied", "read", "sudo tee /etc/udev/rules.d/"},
                       FailCase{"otherRelease", "--sim-fault=release:0x0103", "read", "release 0x0103 was found"},
                       FailCase{"infoStatusFlagClear", "--sim-fault=nostatus", "info", "not a served model"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 // scripts/run.sh goes by list: the mouse it would use on stdout, or on
 // stderr why none can be used.

@@ -36,13 +36,12 @@ GateOutcome OpenAndGate(Session& session, std::ostream& err) {
 
 int ListCommand(Session& session, std::ostream& out, std::ostream& err) {
   DeviceLink& link = session.Link();
-  uint32_t version = kRequiredRelease;
-  if (!link.OpenDevice(kServedVendorId, kServedProductId, version)) {
+  if (!link.OpenDevice(kServedVendorId, kServedProductId, kRequiredRelease)) {
     err << "veltraxctl: " << WhyNoMouse(link) << "\n";
     return 1;
   }
   out << link.DevicePath() << "  " << Hex(link.VendorId(), 4) << ":" << Hex(link.ProductId(), 4) << "  release "
-      << Hex(version, 4) << "  report " << link.ReportLength() << "  ready\n";
+      << Hex(kRequiredRelease, 4) << "  report " << link.ReportLength() << "  ready\n";
   return 0;
 }
 

@@ -26,8 +26,7 @@ Result<std::unique_ptr<Session>> Session::Create(const GlobalOptions& options) {
 }
 
 bool Session::OpenMouse(std::ostream& err) {
-  uint32_t version = kRequiredRelease;
-  if (Link().OpenDevice(kServedVendorId, kServedProductId, version)) return true;
+  if (Link().OpenDevice(kServedVendorId, kServedProductId, kRequiredRelease)) return true;
   err << "veltraxctl: " << WhyNoMouse(Link()) << "\n";
   return false;
 }
