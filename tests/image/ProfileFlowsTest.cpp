@@ -5,6 +5,7 @@
 
 #include "FlowFixture.h"
 #include "base/FileIo.h"
+#include "common/TempFolder.h"
 #include "image/ProfileFile.h"
 #include "image/SectionChecks.h"
 
@@ -15,21 +16,14 @@ using ::testing::ElementsAre;
 
 class ProfileTest : public FlowTest {
  protected:
-  void SetUp() override {
-    dir = std::filesystem::path(::testing::TempDir()) /
-          ("profile-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir); }
-
   std::filesystem::path WriteFile(const char* name, std::vector<uint8_t> bytes) {
     const auto path = dir / name;
     EXPECT_TRUE(WriteFileAtomically(path, bytes).ok());
     return path;
   }
 
-  std::filesystem::path dir;
+  test::TempFolder folder{"veltrax-profile"};
+  const std::filesystem::path dir = folder.path();
 };
 
 TEST(ProfileTarget, AppendsBinOnlyWhenMissing) {

@@ -2,11 +2,11 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <thread>
 
 #include "base/FileIo.h"
+#include "common/TempFolder.h"
 #include "macro/MacroCodec.h"
 
 namespace veltrax {
@@ -26,18 +26,11 @@ std::vector<uint8_t> Events(const MacroContent& c) {
 class MacroEditorTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/veltrax-editor-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    folder_ = pattern;
     auto store = MacroLibraryStore::Open(folder_ / "VELTRAX-Macro.bin", folder_);
     ASSERT_TRUE(store);
     store_.emplace(std::move(store).value());
     ASSERT_TRUE(store_->ApplyMacroName(PendingName::NewMacro, -1, "M", texts_).changed);
     editor_.emplace(*store_, texts_, [this] { return now_.load(); });
-  }
-  void TearDown() override {
-    editor_.reset();
-    std::filesystem::remove_all(folder_);
   }
 
   // Stores rows as macro 0 and shows it with row `select` selected.
@@ -57,7 +50,8 @@ class MacroEditorTest : public ::testing::Test {
   const std::string A1 = KeyRow(true, "A", 0x04), A0 = KeyRow(false, "A", 0x04);
   const std::string B1 = KeyRow(true, "B", 0x05), B0 = KeyRow(false, "B", 0x05);
   MapTextTable texts_{{{"Str103", "Macro bin length out of range"}, {"Str106", "This macro already exists"}}};
-  std::filesystem::path folder_;
+  test::TempFolder temp_{"veltrax-editor"};  // goes last, after the editor and the store
+  const std::filesystem::path folder_ = temp_.path();
   std::optional<MacroLibraryStore> store_;
   std::atomic<int64_t> now_ = 1000;
   std::optional<MacroEditor> editor_;
@@ -441,9 +435,8 @@ TEST(MacroLibraryStoreTest, ImportsTakeOnlyFilesOfTheirKind) {
 }
 
 TEST(MacroLibraryStoreTest, ExportsReplaceOnlyFilesOfTheirKind) {
-  char pattern[] = "/tmp/veltrax-export-XXXXXX";
-  ASSERT_NE(::mkdtemp(pattern), nullptr);
-  const std::filesystem::path folder = pattern;
+  const test::TempFolder temp("veltrax-export");
+  const std::filesystem::path& folder = temp.path();
   MacroLibrary library;
   ASSERT_EQ(library.AddNew("Keep"), LibraryRefusal::None);
   MacroLibraryStore store(library, folder / "VELTRAX-Macro.bin");
@@ -458,7 +451,6 @@ TEST(MacroLibraryStoreTest, ExportsReplaceOnlyFilesOfTheirKind) {
   ASSERT_TRUE(store.ExportOne(0, folder / "keep"));
   ASSERT_TRUE(store.ExportOne(0, folder / "keep.bin"));
   EXPECT_EQ(ReadWholeFile(folder / "keep.bin").value().size(), 256u);
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

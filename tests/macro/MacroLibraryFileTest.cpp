@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "base/FileIo.h"
+#include "common/TempFolder.h"
 #include "base/TextTable.h"
 #include "macro/MacroLibraryStore.h"
 
@@ -19,13 +20,8 @@ namespace fs = std::filesystem;
 
 class MacroLibraryFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/veltrax-macro-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    folder_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-  fs::path folder_;
+  test::TempFolder temp_{"veltrax-macro"};
+  const fs::path folder_ = temp_.path();
 };
 
 TEST_F(MacroLibraryFileTest, FirstStartCreatesAnEmptyLibraryInItsFolder) {
