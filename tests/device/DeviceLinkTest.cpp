@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/NamedCase.h"
+#include "common/SimulatedLinkTest.h"
 #include "device/Bits.h"
 #include "device/DeviceLink.h"
 #include "device/ServedModel.h"
@@ -15,36 +16,11 @@ namespace {
 
 using C = Command;
 
-class DeviceLinkTest : public ::testing::Test {
+class DeviceLinkTest : public test::SimulatedLinkTest {
  protected:
   DeviceLinkTest() {
     for (int i = 0; i < kMemorySize; ++i) mouse.Memory()[i] = static_cast<uint8_t>(i * 7 + 3);
   }
-
-  void Open() {
-    ASSERT_TRUE(link.OpenDevice(kServedVendorId, kServedProductId, kRequiredRelease));
-  }
-
-  // Opens the mouse and its transaction, then forgets those exchanges.
-  void OpenInTransaction() {
-    Open();
-    ASSERT_TRUE(link.SendCommand(C::BeginTransactionCmd));
-    ASSERT_TRUE(link.SendCommand(C::StatusQueryCmd));
-    mouse.ClearLog();
-    start = clock.NowMs();
-  }
-
-  int64_t Elapsed() const { return clock.NowMs() - start; }
-
-  size_t Count(Command code) const {
-    auto log = mouse.CommandLog();
-    return static_cast<size_t>(std::count(log.begin(), log.end(), code));
-  }
-
-  SimulatedMouse mouse;
-  VirtualClock clock;
-  DeviceLink link{mouse, clock};
-  int64_t start = 0;
 };
 
 TEST_F(DeviceLinkTest, UnansweredCommandGivesUpAfterFiveAttemptsAndThreeHundredMs) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "common/SimulatedLinkTest.h"
 #include "device/DeviceLink.h"
 #include "device/ServedModel.h"
 #include "sim/SimulatedMouse.h"
@@ -41,25 +42,16 @@ class RecordingSink final : public BlinkSink {
   const std::atomic<bool>& pressed_;
 };
 
-class KeyTestTest : public ::testing::Test {
+class KeyTestTest : public test::SimulatedLinkTest {
  protected:
-  void OpenInTransaction() {
-    ASSERT_TRUE(link.OpenDevice(kServedVendorId, kServedProductId, kRequiredRelease));
-    ASSERT_TRUE(link.SendCommand(C::BeginTransactionCmd));
-    mouse.ClearLog();
-    start = clock.NowMs();
-  }
-  int64_t Elapsed() const { return clock.NowMs() - start; }
+  // The key test begins its transaction without the status query.
+  void OpenInTransaction() { SimulatedLinkTest::OpenInTransaction(Query::Skipped); }
 
   // The four steps of one blink of button b, starting at t.
   std::vector<Step> Blink(int b, int64_t t) const {
     return {{b, false, t, true}, {b, true, t + 500, true}, {b, false, t + 1000, true}, {b, true, t + 1500, true}};
   }
 
-  SimulatedMouse mouse;
-  VirtualClock clock;
-  DeviceLink link{mouse, clock};
-  int64_t start = 0;
   std::atomic<bool> stop = false;
   DeviceWork work{link, clock, stop};
   std::atomic<bool> pressed = false;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "common/SimulatedLinkTest.h"
 #include "device/ServedModel.h"
 #include "sim/SimulatedMouse.h"
 
@@ -13,25 +14,18 @@ namespace {
 
 using C = Command;
 
-class MacroAreaImportTest : public ::testing::Test {
+class MacroAreaImportTest : public test::SimulatedLinkTest {
  protected:
   void SetUp() override {
     for (int i = 0; i < kMacroAreaBytes; ++i) area[i] = static_cast<uint8_t>(i * 13 + 1);
-    ASSERT_TRUE(link.OpenDevice(kServedVendorId, kServedProductId, kRequiredRelease));
+    Open();
     mouse.ClearLog();
   }
   bool MouseHoldsArea() {
     return std::equal(area.begin(), area.end(), mouse.Memory().begin() + kMacroAreaAddress);
   }
-  size_t Count(Command code) const {
-    auto log = mouse.CommandLog();
-    return static_cast<size_t>(std::count(log.begin(), log.end(), code));
-  }
 
   std::array<uint8_t, kMacroAreaBytes> area{};
-  SimulatedMouse mouse;
-  VirtualClock clock;
-  DeviceLink link{mouse, clock};
 };
 
 TEST_F(MacroAreaImportTest, TheAreaIsWrittenAtAddress0x100AndReadBack) {
