@@ -27,12 +27,13 @@ enum class [[nodiscard]] ReadOutcome {
 };
 
 enum class [[nodiscard]] WriteOutcome {
-  NoDevice,    // no mouse open (Str020)
-  GateFailed,  // the mouse refused the transaction or is not served (Str109); nothing written
-  Unverified,  // a write or read-back was refused, bytes were not read back, or still differ (Str109)
-  EndRefused,  // verified, but the mouse did not acknowledge the end of the transaction (Str109)
-  Unplugged,   // the mouse went away during the write (Str100, the no-device state)
-  Verified,    // the mouse holds the working image and closed the transaction
+  NoDevice,      // no mouse open (Str020)
+  GateFailed,    // the mouse refused the transaction or is not served (Str109); nothing written
+  WriteRefused,  // the mouse refused the write's address command (Str109); nothing written
+  Unverified,    // a repair or the read-back was refused, bytes were not read back, or still differ (Str109)
+  EndRefused,    // verified, but the mouse did not acknowledge the end of the transaction (Str109)
+  Unplugged,     // the mouse went away during the write (Str100, the no-device state)
+  Verified,      // the mouse holds the working image and closed the transaction
 };
 
 enum class [[nodiscard]] ProfileOutcome {

@@ -96,7 +96,7 @@ IdentifyRead IdentifyAndRead(DeviceLink& link, const AcceptedIdentities& accepte
 }
 
 WriteOutcome WriteAndVerify(DeviceLink& link, const DeviceImage& image) {
-  if (!link.WriteMemory(0, kImageSize, image).accepted) return WriteOutcome::Unverified;
+  if (!link.WriteMemory(0, kImageSize, image).accepted) return WriteOutcome::WriteRefused;
   std::optional<std::vector<uint16_t>> mismatches = ReadBackMismatches(link, image);
   for (int pass = 0; pass < kRepairPasses && mismatches && !mismatches->empty(); ++pass) {
     for (uint16_t address : *mismatches) {

@@ -44,6 +44,7 @@ void ImageFlows::ReportWrite(WriteOutcome outcome) {
       dialogs_.ShowMessage({"Str109", texts_.Text("Str109") + "\n" + kEndRefusedText, MessageStyle::Dialog});
       return;
     case WriteOutcome::GateFailed:
+    case WriteOutcome::WriteRefused:
     case WriteOutcome::Unverified: Say("Str109"); return;
   }
 }

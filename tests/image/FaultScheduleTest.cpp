@@ -210,8 +210,9 @@ class FaultScheduleTest : public FlowTest {
         if (outcome == WriteOutcome::Verified && (mouse.Memory() != image || mouse.InTransaction())) {
           return broke("a write called verified left the mouse without the image or in its transaction");
         }
-        if (outcome == WriteOutcome::GateFailed && mouse.Memory() != before) {
-          return broke("a write refused at the gate changed the mouse");
+        if ((outcome == WriteOutcome::GateFailed || outcome == WriteOutcome::WriteRefused) &&
+            mouse.Memory() != before) {
+          return broke("a write refused before its data changed the mouse");
         }
         break;
       }

@@ -53,7 +53,10 @@ TEST(MacroCodecTest, DelaysEncodeInEightMillisecondUnitsAndReadBackInRuns) {
 
 TEST(MacroCodecTest, SixFullDelayPairsReadBackAsTwoRows) {
   std::vector<uint8_t> events;
-  for (int i = 0; i < 6; ++i) events.insert(events.end(), {0xFE, 0xFF});
+  for (int i = 0; i < 6; ++i) {
+    events.push_back(0xFE);
+    events.push_back(0xFF);
+  }
   EXPECT_THAT(DecodeMacroContent(ContentOf(events)).rows.rows, ElementsAre("0 10200", "0 2040"));
 }
 

@@ -115,7 +115,7 @@ TEST_F(ImageCommandsTest, WriteWhoseEndTheMouseRefusedIsNoSuccess) {
 
 TEST_F(ImageCommandsTest, WriteRefusedBeforeAnythingWasWrittenSaysSo) {
   const std::string file = File("p.bin", DefaultImage(1));
-  for (const char* fault : {"mute", "marker:0x55", "model:0x35", "nostatus"}) {
+  for (const char* fault : {"mute", "marker:0x55", "model:0x35", "nostatus", "reject:5@6"}) {
     auto run = RunCtl(Sim(std::string("--sim-fault=") + fault) + "write " + file);
     EXPECT_EQ(run.status, 1) << fault;
     EXPECT_NE(run.out.find("nothing written"), std::string::npos) << fault << ": " << run.out;

@@ -63,6 +63,7 @@ int WriteResult(WriteOutcome outcome, const std::string& what, std::ostream& out
   switch (outcome) {
     case WriteOutcome::Verified: out << what << " written to the mouse and verified\n"; return 0;
     case WriteOutcome::GateFailed: err << "veltraxctl: the mouse refused the transaction; nothing written\n"; break;
+    case WriteOutcome::WriteRefused: err << "veltraxctl: the mouse refused the write; nothing written\n"; break;
     case WriteOutcome::Unverified: err << "veltraxctl: the mouse does not hold " << what << "\n"; break;
     case WriteOutcome::EndRefused: err << "veltraxctl: the mouse may not hold " << what << "\n"; break;
     case WriteOutcome::Unplugged:
