@@ -10,8 +10,6 @@
 namespace veltrax {
 namespace {
 
-constexpr int kDelayUnitMs = 8;
-constexpr int kMaxDelayPairMs = 255 * kDelayUnitMs;  // 2040
 constexpr int kMaxPairsPerDelayRow = 5;
 constexpr int kKeptDelayTotals = 4;
 constexpr int kLastContentOffset = kMacroContentSize - 1;

@@ -10,7 +10,6 @@ namespace veltrax {
 namespace {
 
 constexpr const char* kIgnoredKeyName = "255";
-constexpr int kMaxDelayRowMs = 2040;
 constexpr int kKeyRowBytes = 2;
 constexpr int kButtonRowBytes = 1;
 
@@ -147,7 +146,7 @@ void MacroRecorder::ClearLimit() {
 DelayMode MacroRecorder::ActiveMode() const { return inserting_ ? delays_.insertMode : delays_.pageMode; }
 
 int MacroRecorder::ActiveDelayMs() const {
-  return std::clamp(inserting_ ? delays_.insertDelayMs : delays_.pageDelayMs, 0, kMaxDelayRowMs);
+  return std::clamp(inserting_ ? delays_.insertDelayMs : delays_.pageDelayMs, 0, kMaxDelayPairMs);
 }
 
 void MacroRecorder::AddHeaderIfEmpty() {
@@ -170,8 +169,8 @@ std::optional<int> MacroRecorder::KeyDelay(int64_t now) const {
 std::vector<int> MacroRecorder::RefreshMacroMouseTime(int64_t now) const {
   std::vector<int> delays;
   const int total = KeyDelay(now).value_or(0);
-  for (int q = total / kMaxDelayRowMs; q > 0; --q) delays.push_back(kMaxDelayRowMs);
-  if (total % kMaxDelayRowMs > 0) delays.push_back(total % kMaxDelayRowMs);
+  for (int q = total / kMaxDelayPairMs; q > 0; --q) delays.push_back(kMaxDelayPairMs);
+  if (total % kMaxDelayPairMs > 0) delays.push_back(total % kMaxDelayPairMs);
   return delays;
 }
 

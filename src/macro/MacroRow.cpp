@@ -108,7 +108,7 @@ std::string ShownText(std::string_view row) {
 
 int DelayBytes(int ms) {
   if (ms <= 0) return 2;
-  return 2 * ((ms + 2039) / 2040);
+  return 2 * ((ms + kMaxDelayPairMs - 1) / kMaxDelayPairMs);
 }
 
 }  // namespace veltrax

@@ -61,6 +61,10 @@ std::string KeyNameOfRow(std::string_view row);
 // The text the row list shows: "A", "48 ms", "X-Axis  -12", "Rep-Start  10".
 std::string ShownText(std::string_view row);
 
+// A stored delay byte counts 8 ms; one delay pair holds at most 255 of them.
+constexpr int kDelayUnitMs = 8;
+constexpr int kMaxDelayPairMs = 255 * kDelayUnitMs;  // 2040
+
 // Event bytes that a delay of ms milliseconds takes: 2 per started 2040 ms,
 // and 2 for 0 ms.
 int DelayBytes(int ms);

@@ -7,10 +7,11 @@
 #include <string_view>
 
 #include "base/Error.h"
+#include "macro/MacroRow.h"
 
 namespace veltrax {
 
-constexpr int kMaxDelayFieldMs = 2040;
+constexpr int kMaxDelayFieldMs = kMaxDelayPairMs;
 constexpr int kMinAxisValue = -128;
 constexpr int kMaxAxisValue = 127;
 constexpr int kMaxRepeatCount = 255;

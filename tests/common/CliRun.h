@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -54,16 +55,16 @@ inline CliRun RunCtl(const std::string& args, const Environment& env = {}) {
 
 // Any program of the project, its stdout in out and its stderr in err.
 inline CliRun RunApart(const std::string& program, const std::string& args, const Environment& env = {}) {
-  char errFile[] = "/tmp/veltrax-stderr-XXXXXX";
-  const int fd = ::mkstemp(errFile);
+  std::string errFile = (std::filesystem::temp_directory_path() / "veltrax-stderr-XXXXXX").string();
+  const int fd = ::mkstemp(errFile.data());
   if (fd < 0) return {};
   ::close(fd);
   CliRun run = RunShell(CtlLine(program, args, env) + " 2>" + errFile);
-  if (FILE* err = std::fopen(errFile, "r")) {
+  if (FILE* err = std::fopen(errFile.c_str(), "r")) {
     run.err = ReadAll(err);
     std::fclose(err);
   }
-  ::unlink(errFile);
+  ::unlink(errFile.c_str());
   return run;
 }
 
