@@ -30,4 +30,14 @@ TEST(GoalTest, HelpVersionAndSlipsAnswerAtOnce) {
                       "Try 'veltrax-bench --help' for more information.\n");
 }
 
+// The device benchmarks still run against the simulated mouse as it is (the
+// times themselves are the benchmark's business, not this test's).
+TEST(GoalTest, DeviceBenchmarksRunToTheirGoalLines) {
+  for (const char* command : {"transfer", "apply"}) {
+    const auto run = veltrax::test::RunApart(VELTRAX_BENCH, command);
+    EXPECT_EQ(run.status, 0) << command << ": " << run.err;
+    EXPECT_THAT(run.out, ::testing::HasSubstr("goal=")) << command;
+  }
+}
+
 }  // namespace
