@@ -1,7 +1,8 @@
 #pragma once
 // The window's command line: --simulate[=STATE_FILE] attaches the simulated
 // mouse, --sim-fault injects its faults, --engineer shows the Engineer page
-// buttons; --help and --version.
+// buttons; --help and --version; "veltrax completion" prints the bash
+// completion.
 
 #include <iosfwd>
 #include <optional>
@@ -15,7 +16,8 @@ struct AppOptions : SimulateOptions {
 };
 
 // The options to run with; or, when the program is to end at once, its exit
-// status after what it printed: 0 after --help or --version (on out), 2
+// status after what it printed: 0 after --help, --version or completion
+// (on out), 2
 // after a usage error (on err).
 struct ParsedOptions {
   std::optional<AppOptions> options;

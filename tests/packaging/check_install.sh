@@ -28,6 +28,7 @@ files=(
   share/metainfo/$id.metainfo.xml
   share/man/man1/veltrax.1
   share/man/man1/veltraxctl.1
+  share/bash-completion/completions/veltrax
   share/bash-completion/completions/veltraxctl
   share/doc/veltrax/LICENSE
 )
@@ -54,5 +55,7 @@ done
 version=$("$root/bin/veltraxctl" --version) || fail "the installed veltraxctl does not run"
 grep -q "version=\"${version#veltraxctl }\"" "$root/share/metainfo/$id.metainfo.xml" ||
   fail "the metainfo's release is not $version"
-bash -n "$root/share/bash-completion/completions/veltraxctl" || fail "the bash completion does not parse"
+for program in veltrax veltraxctl; do
+  bash -n "$root/share/bash-completion/completions/$program" || fail "the bash completion of $program does not parse"
+done
 exit $failed
