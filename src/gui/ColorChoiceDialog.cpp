@@ -1,7 +1,7 @@
+#include "gui/DialogBackground.h"
 #include "gui/ColorChoiceDialog.h"
 
 #include <QKeyEvent>
-#include <QPainter>
 
 #include "gui/ClickArea.h"
 #include "gui/SkinFont.h"
@@ -77,17 +77,10 @@ ColorChoiceDialog::ColorChoiceDialog(QWidget* mainWindow, int level, Skin& skin,
 SkinButton* ColorChoiceDialog::AddButton(const QString& name, const QString& picture, const QString& caption,
                                          const Placement& at) {
   auto* button = new SkinButton(name, this);
-  auto show = [this, button, picture](int state) {
-    const QString pictureName = QStringLiteral("%1_0%2").arg(picture).arg(state);
-    button->SetPicture(pictureName, skin_.Picture(pictureName));
-  };
-  show(1);
+  button->SetPictureSet(picture, [this](const QString& name) { return skin_.Picture(name); });
   button->SetCaption(caption);
   button->setFont(font());
   button->move(at.x, at.y);
-  connect(button, &SkinButton::Entered, this, [show] { show(2); });
-  connect(button, &SkinButton::Left, this, [show] { show(1); });
-  connect(button, &SkinButton::Pressed, this, [show] { show(3); });
   return button;
 }
 
@@ -113,14 +106,7 @@ void ColorChoiceDialog::RefreshMarks() {
   }
 }
 
-void ColorChoiceDialog::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  if (background_.isNull()) {
-    painter.fillRect(rect(), QColor(0x1B, 0x1E, 0x24));
-    return;
-  }
-  painter.drawPixmap(0, 0, background_);
-}
+void ColorChoiceDialog::paintEvent(QPaintEvent*) { PaintDialogBackground(*this, background_); }
 
 void ColorChoiceDialog::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {

@@ -1,3 +1,4 @@
+#include "gui/DialogBackground.h"
 #include "gui/ComboKeyDialog.h"
 
 #include <QCheckBox>
@@ -184,16 +185,9 @@ void ComboKeyDialog::BuildControls(const LayoutTable& layout, const TextTable& t
 
 SkinButton* ComboKeyDialog::AddButton(const QString& name, const QString& pictures, int x, int y) {
   auto* button = new SkinButton(name, this);
-  auto show = [this, button, pictures](int state) {
-    const QString picture = QStringLiteral("%1_0%2").arg(pictures).arg(state);
-    button->SetPicture(picture, pictures_(picture));
-  };
-  show(1);
+  button->SetPictureSet(pictures, pictures_);
   button->move(x, y);
   button->SetKeyboardActivation(true);
-  connect(button, &SkinButton::Entered, this, [show] { show(2); });
-  connect(button, &SkinButton::Left, this, [show] { show(1); });
-  connect(button, &SkinButton::Pressed, this, [show] { show(3); });
   return button;
 }
 
@@ -236,13 +230,6 @@ void ComboKeyDialog::Clear() {
 
 void ComboKeyDialog::ShowState() { field_->setText(FromUtf8(state_.FieldText())); }
 
-void ComboKeyDialog::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  if (background_.isNull()) {
-    painter.fillRect(rect(), QColor(0x1B, 0x1E, 0x24));
-    return;
-  }
-  painter.drawPixmap(0, 0, background_);
-}
+void ComboKeyDialog::paintEvent(QPaintEvent*) { PaintDialogBackground(*this, background_); }
 
 }  // namespace veltrax::gui

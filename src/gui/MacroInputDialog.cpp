@@ -1,8 +1,8 @@
+#include "gui/DialogBackground.h"
 #include "gui/MacroInputDialog.h"
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 
 #include "gui/FilteredEdit.h"
 #include "gui/LayoutLook.h"
@@ -142,15 +142,8 @@ void MacroInputDialog::BuildControls(const LayoutTable& layout, const TextTable&
 
 SkinButton* MacroInputDialog::AddButton(const QString& name, const QString& pictures) {
   auto* button = new SkinButton(name, this);
-  auto show = [this, button, pictures](int state) {
-    const QString picture = QStringLiteral("%1_0%2").arg(pictures).arg(state);
-    button->SetPicture(picture, pictures_(picture));
-  };
-  show(1);
+  button->SetPictureSet(pictures, pictures_);
   button->SetKeyboardActivation(true);
-  connect(button, &SkinButton::Entered, this, [show] { show(2); });
-  connect(button, &SkinButton::Left, this, [show] { show(1); });
-  connect(button, &SkinButton::Pressed, this, [show] { show(3); });
   return button;
 }
 
@@ -179,13 +172,6 @@ void MacroInputDialog::Clear() {
   field_->setFocus();
 }
 
-void MacroInputDialog::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  if (background_.isNull()) {
-    painter.fillRect(rect(), QColor(0x1B, 0x1E, 0x24));
-    return;
-  }
-  painter.drawPixmap(0, 0, background_);
-}
+void MacroInputDialog::paintEvent(QPaintEvent*) { PaintDialogBackground(*this, background_); }
 
 }  // namespace veltrax::gui

@@ -1,3 +1,4 @@
+#include "gui/DialogBackground.h"
 #include "gui/MessageDialog.h"
 
 #include <QGuiApplication>
@@ -58,7 +59,7 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& text, const QString
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
   auto* ok = new SkinButton(QStringLiteral("Btn_OK"), this);
-  ok->SetPicture(QStringLiteral("BtnS_01"), pictures("BtnS_01"));
+  ok->SetPictureSet(QStringLiteral("BtnS"), pictures);
   ok->SetCaption(QStringLiteral("OK"));
   ok->setFont(font);
   // The dialog grows downwards when the text needs more room than the
@@ -69,9 +70,6 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& text, const QString
   setFixedSize(kWidth, height);
   ok->move((kWidth - ok->width()) / 2, height - kMargin - ok->height());
   label->setGeometry(kMargin, kHeaderHeight, textWidth, ok->y() - kHeaderHeight);
-  connect(ok, &SkinButton::Entered, this, [ok, pictures] { ok->SetPicture("BtnS_02", pictures("BtnS_02")); });
-  connect(ok, &SkinButton::Left, this, [ok, pictures] { ok->SetPicture("BtnS_01", pictures("BtnS_01")); });
-  connect(ok, &SkinButton::Pressed, this, [ok, pictures] { ok->SetPicture("BtnS_03", pictures("BtnS_03")); });
   connect(ok, &SkinButton::Clicked, this, &QDialog::accept);
 
   if (parent) move(parent->geometry().center() - rect().center());
@@ -80,7 +78,7 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& text, const QString
 void MessageDialog::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   if (background_.isNull()) {
-    painter.fillRect(rect(), QColor(0x1B, 0x1E, 0x24));
+    painter.fillRect(rect(), kDialogFill);
     return;
   }
   if (height() == background_.height()) {

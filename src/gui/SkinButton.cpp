@@ -18,6 +18,17 @@ void SkinButton::SetPicture(const QString& pictureName, const QPixmap& picture) 
   update();
 }
 
+void SkinButton::SetPictureSet(const QString& set, PictureSource pictures) {
+  auto show = [this, set, pictures = std::move(pictures)](int state) {
+    const QString name = QStringLiteral("%1_0%2").arg(set).arg(state);
+    SetPicture(name, pictures(name));
+  };
+  show(1);
+  connect(this, &SkinButton::Entered, this, [show] { show(2); });
+  connect(this, &SkinButton::Left, this, [show] { show(1); });
+  connect(this, &SkinButton::Pressed, this, [show] { show(3); });
+}
+
 void SkinButton::SetCaption(const QString& caption) {
   if (caption == caption_) return;
   caption_ = caption;

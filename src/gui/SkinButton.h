@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 namespace veltrax::gui {
 
@@ -20,6 +21,10 @@ class SkinButton : public QWidget {
   // The picture under the label, by its resource name (for example "SetS_03").
   void SetPicture(const QString& pictureName, const QPixmap& picture);
   const QString& PictureName() const { return pictureName_; }
+  // The pictures <set>_01 at rest, _02 under the pointer and _03 while
+  // pressed (for example "BtnS_01".."BtnS_03"), looked up in pictures.
+  using PictureSource = std::function<QPixmap(const QString&)>;
+  void SetPictureSet(const QString& set, PictureSource pictures);
 
   void SetCaption(const QString& caption);
   const QString& Caption() const { return caption_; }
